@@ -1,0 +1,30 @@
+# Debian packages the game needs, and a helper that installs the missing ones with apt-get.
+# Sourced by the scripts beside it.
+
+BUILD_PACKAGES="g++ cmake make qt6-base-dev"
+TEST_PACKAGES="googletest libgtest-dev clang-format fonts-liberation"
+PLAY_PACKAGES="fonts-liberation"
+
+# ensure_packages PKG...: installs those not yet installed, as root or through sudo.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Missing packages: ${missing[*]}. Install them as root (apt-get install ${missing[*]})." >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
