@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what the game needs, builds it and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/packages.sh
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "brindlow: no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+    exit 1
+fi
+
+ensure_packages $BUILD_PACKAGES $PLAY_PACKAGES
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLOW_TESTS=OFF >/dev/null
+fi
+cmake --build build --target brindlow -j"$(nproc)" >/dev/null
+exec build/brindlow

@@ -1,0 +1,437 @@
+// The real window under the offscreen platform: layout, pixels, presses, shortcuts, and the real boxes.
+#include "FormTestSupport.h"
+#include "platform/QtPlatform.h"
+#include "window/FormWindow.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Pixel of a twip position on a grab of the board.
+QColor pixelAt(const QImage& image, qreal xTwips, qreal yTwips)
+{
+    return image.pixelColor(int(xTwips / TwipsPerPixel), int(yTwips / TwipsPerPixel));
+}
+
+QColor cellCentre(const QImage& image, const frmBrindlow& form, int cell)
+{
+    const Shape& shape = form.Shape1[cell];
+    return pixelAt(image, shape.Left + shape.Width / 2.0, shape.Top + shape.Height / 2.0);
+}
+
+// A window started with the names Ann and Bob on a scripted desktop.
+struct ScriptedWindow
+{
+    ScriptedWindow()
+    {
+        platform.throwOnEnd = false; // the handler ends there anyway; no exception may cross Qt's frames
+        platform.names = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+        window.start();
+        platform.boxes.clear();
+    }
+    FakePlatform platform;
+    FormWindow window{platform};
+};
+
+void press(QWidget* widget, QPointF at, Qt::MouseButton button = Qt::LeftButton,
+           Qt::KeyboardModifiers keys = Qt::NoModifier)
+{
+    QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button, keys);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Runs `answer` on the next modal box as soon as it is open.
+void whenBoxOpens(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(box);
+        }
+    });
+    poll->start(5);
+}
+
+TEST(Window, LayoutTitleAndMenus)
+{
+    ScriptedWindow scripted;
+    FormWindow& window = scripted.window;
+    EXPECT_EQ(window.windowTitle(), QStringLiteral(" Brindlow"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.board()->size(), QSize(402, 332));
+    EXPECT_EQ(window.board()->geometry().topLeft(), QPoint(0, window.menuBar()->height()));
+    EXPECT_EQ(window.statusLabel()->geometry(), QRect(80, 304, 233, 17));
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_FALSE(window.windowIcon().pixmap(16, 16).isNull());
+
+    struct Item
+    {
+        QString caption;
+        QKeySequence shortcut;
+    };
+    const std::vector<std::pair<QString, std::vector<Item>>> expected = {
+        {QStringLiteral("File"),
+         {{QStringLiteral("&New Game"), QKeySequence(Qt::CTRL | Qt::Key_N)},
+          {QString(), QKeySequence()},
+          {QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X)}}},
+        {QStringLiteral("&Help"),
+         {{QStringLiteral("&Rules of the Game"), QKeySequence(Qt::CTRL | Qt::Key_R)},
+          {QString(), QKeySequence()},
+          {QStringLiteral("&About the Program"), QKeySequence(Qt::CTRL | Qt::Key_A)}}},
+    };
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    for (size_t m = 0; m < expected.size(); ++m) {
+        EXPECT_EQ(menus[qsizetype(m)]->text(), expected[m].first);
+        const QList<QAction*> items = menus[qsizetype(m)]->menu()->actions();
+        ASSERT_EQ(items.size(), 3);
+        for (size_t i = 0; i < 3; ++i) {
+            const QAction* item = items[qsizetype(i)];
+            EXPECT_EQ(item->isSeparator(), expected[m].second[i].caption.isEmpty());
+            EXPECT_EQ(item->text(), expected[m].second[i].caption);
+            EXPECT_EQ(item->shortcut(), expected[m].second[i].shortcut);
+            EXPECT_TRUE(item->isEnabled());
+            EXPECT_FALSE(item->isCheckable());
+        }
+    }
+}
+
+TEST(Window, PaintsTheCellsTheLabelAndTheBackground)
+{
+    ScriptedWindow scripted;
+    frmBrindlow& form = scripted.window.form();
+    press(scripted.window.board(), QPointF(30, 100)); // black into cell 35
+    press(scripted.window.board(), QPointF(90, 100)); // red into cell 36
+    press(scripted.window.board(), QPointF(140, 10)); // black into cell 37
+    const QImage image = scripted.window.board()->grab().toImage();
+
+    const QColor lightBlue(0x80, 0x80, 0xFF);
+    EXPECT_EQ(cellCentre(image, form, 35), QColor(Qt::black));
+    EXPECT_EQ(cellCentre(image, form, 36), QColor(Qt::red));
+    EXPECT_EQ(cellCentre(image, form, 37), QColor(Qt::black));
+    for (const int cell : {0, 6, 24, 28, 38, 41})
+        EXPECT_EQ(cellCentre(image, form, cell), QColor(Qt::white)) << cell;
+    // Between the circles of columns 0 and 1, between rows 0 and 1, and in each margin.
+    EXPECT_EQ(pixelAt(image, 907, 427), lightBlue);
+    EXPECT_EQ(pixelAt(image, 487, 780), lightBlue);
+    EXPECT_EQ(pixelAt(image, 30, 30), lightBlue);
+    EXPECT_EQ(pixelAt(image, 6000, 4950), lightBlue);
+    // The corner of a cell's box lies outside its circle.
+    EXPECT_EQ(pixelAt(image, 130, 130), lightBlue);
+    // The outline: the leftmost pixel of cell 0's circle is dark.
+    EXPECT_LT(pixelAt(image, 185, 427).lightness(), 100);
+    // The label: opaque white at its ends, and the red form's text in red.
+    EXPECT_EQ(pixelAt(image, 1215, 4575), QColor(Qt::white));
+    EXPECT_EQ(pixelAt(image, 4680, 4800), QColor(Qt::white));
+    bool redText = false;
+    for (int x = 80; x < 313 && !redText; ++x) {
+        for (int y = 304; y < 321 && !redText; ++y)
+            redText = image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 80;
+    }
+    EXPECT_TRUE(redText) << "the status line names Bob in red after Ann's move";
+    EXPECT_EQ(scripted.window.statusLabel()->text(), QStringLiteral("BOB'S TURN!  (RED)"));
+}
+
+TEST(Window, PressesReachTheirColumns)
+{
+    constexpr int Nothing = -1;
+    struct Case
+    {
+        const char* what;
+        QPointF at;
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers keys;
+        int cell;
+    };
+    const Case cases[] = {
+        {"middle of cell 0", {487 / 15.0, 427 / 15.0}, Qt::LeftButton, Qt::NoModifier, 35},
+        {"852 twips", {852 / 15.0, 100}, Qt::LeftButton, Qt::NoModifier, 36},
+        {"849 twips", {849 / 15.0, 100}, Qt::LeftButton, Qt::NoModifier, 35},
+        {"left margin", {100 / 15.0, 50}, Qt::LeftButton, Qt::NoModifier, 35},
+        {"beside the label", {600 / 15.0, 4700 / 15.0}, Qt::LeftButton, Qt::NoModifier, 35},
+        {"right button with Ctrl", {2700 / 15.0, 20}, Qt::RightButton, Qt::ControlModifier, 38},
+        {"middle button with Shift", {5100 / 15.0, 330}, Qt::MiddleButton, Qt::ShiftModifier, 41},
+        {"right of the last band", {5955 / 15.0, 100}, Qt::LeftButton, Qt::NoModifier, Nothing},
+    };
+    for (const Case& c : cases) {
+        ScriptedWindow scripted;
+        press(scripted.window.board(), c.at, c.button, c.keys);
+        const frmBrindlow& form = scripted.window.form();
+        EXPECT_EQ(form.moveCount, c.cell == Nothing ? 0 : 1) << c.what;
+        if (c.cell != Nothing) {
+            EXPECT_EQ(form.Shape1[c.cell].FillColor, frmBrindlow::BlackColor) << c.what << '\n'
+                                                                              << boardPicture(form);
+        }
+    }
+
+    ScriptedWindow onLabel;
+    const Label before = onLabel.window.form().lblturn;
+    QTest::mouseClick(onLabel.window.statusLabel(), Qt::LeftButton, Qt::NoModifier, QPoint(120, 8));
+    press(onLabel.window.statusLabel(), QPointF(1, 1), Qt::RightButton);
+    EXPECT_EQ(onLabel.window.form().moveCount, 0);
+    EXPECT_EQ(onLabel.window.form().lblturn, before);
+}
+
+TEST(Window, ShortcutsRunTheirHandlers)
+{
+    ScriptedWindow scripted;
+    FormWindow& window = scripted.window;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    press(window.board(), QPointF(30, 100));
+
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(scripted.platform.boxes.size(), 2u);
+    EXPECT_EQ(scripted.platform.boxes[0].title, QStringLiteral("Rules of the Game"));
+    EXPECT_EQ(scripted.platform.boxes[1].title, QStringLiteral("About the Program"));
+    EXPECT_EQ(window.form().moveCount, 1);
+
+    scripted.platform.questions = {AnswerYes};
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(scripted.platform.boxes.back(), newGameBox());
+    EXPECT_EQ(window.form().moveCount, 0);
+    EXPECT_EQ(window.statusLabel()->text(), QStringLiteral("ANN'S TURN!  (BLACK)"));
+
+    QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(scripted.platform.ended);
+}
+
+TEST(Window, WideCaptionsStayOnOneLineWithTheirColourWord)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    constexpr qreal Width = 233;
+    struct Case
+    {
+        QString caption;
+        QString ending;
+    };
+    const Case cases[] = {
+        {QStringLiteral("WWWWWWWWWWWW'S TURN!  (BLACK)"), QStringLiteral("(BLACK)")},
+        {QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(12) +
+             QStringLiteral("'S TURN!  (RED)"),
+         QStringLiteral("(RED)")},
+        {QStringLiteral("A\tB\nC\u2028D'S TURN!  (RED)"), QStringLiteral("(RED)")},
+    };
+    for (const Case& c : cases) {
+        const FittedCaption fitted = fitCaption(c.caption, font, Width);
+        EXPECT_LE(QFontMetricsF(fitted.font).horizontalAdvance(fitted.text), Width)
+            << c.caption.toStdString();
+        EXPECT_TRUE(fitted.text.endsWith(c.ending)) << fitted.text.toStdString();
+        EXPECT_GE(fitted.font.pointSizeF(), 9.75 * StatusLabel::MinimumScale - 0.01);
+        EXPECT_FALSE(fitted.text.contains(u'\n') || fitted.text.contains(u'\t') ||
+                     fitted.text.contains(QChar(0x2028)));
+    }
+    const FittedCaption plain = fitCaption(QStringLiteral("ANN'S TURN!  (BLACK)"), font, Width);
+    EXPECT_EQ(plain.text, QStringLiteral("ANN'S TURN!  (BLACK)"));
+    EXPECT_EQ(plain.font, font);
+}
+
+// The real boxes, answered from inside their own event loops.
+struct EndedByPlatform
+{
+};
+
+class TestQtPlatform : public QtPlatform
+{
+  public:
+    void endProgram() override { throw EndedByPlatform{}; }
+    QString inputBox(const QString& prompt, const QString& title) override
+    {
+        if (++inputBoxes > 5)
+            throw UnscriptedBox{}; // the prompt keeps coming back: fail instead of hanging
+        return QtPlatform::inputBox(prompt, title);
+    }
+    int inputBoxes = 0;
+};
+
+TEST(QtBoxes, InputBoxGivesTheTextAsTypedOrNothing)
+{
+    TestQtPlatform platform;
+    whenBoxOpens([](QWidget* box) {
+        auto* dialog = qobject_cast<QInputDialog*>(box);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("New Players"));
+        EXPECT_EQ(dialog->labelText(), QStringLiteral("Player 1:"));
+        EXPECT_EQ(dialog->textValue(), QString());
+        QTest::keyClicks(dialog->focusWidget(), QStringLiteral("  Ann  "));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(platform.inputBox(QStringLiteral("Player 1:"), QStringLiteral("New Players")),
+              QStringLiteral("  Ann  "));
+
+    whenBoxOpens([](QWidget* box) {
+        QTest::keyClicks(box->focusWidget(), QStringLiteral("Bob"));
+        QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(platform.inputBox(QStringLiteral("Player 2:"), QStringLiteral("New Players")), QString());
+
+    whenBoxOpens([](QWidget* box) { box->close(); });
+    EXPECT_EQ(platform.inputBox(QStringLiteral("Player 2:"), QStringLiteral("New Players")), QString());
+}
+
+TEST(QtBoxes, YesNoBoxAnswersYesOrNoHoweverItCloses)
+{
+    TestQtPlatform platform;
+    struct Case
+    {
+        const char* what;
+        std::function<void(QMessageBox*)> close;
+        qint32 answer;
+    };
+    const Case cases[] = {
+        {"Return takes the default", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); },
+         AnswerYes},
+        {"Yes clicked", [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, AnswerYes},
+        {"No clicked", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, AnswerNo},
+        {"Escape", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, AnswerNo},
+        {"close box", [](QMessageBox* box) { box->close(); }, AnswerNo},
+    };
+    for (const Case& c : cases) {
+        whenBoxOpens([&c](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("New Game"));
+            EXPECT_EQ(box->text(), QStringLiteral("Do you want to keep the same names?"));
+            EXPECT_EQ(box->buttons().size(), 2);
+            EXPECT_EQ(box->button(QMessageBox::Cancel), nullptr);
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+            c.close(box);
+        });
+        EXPECT_EQ(platform.messageBox(QStringLiteral("Do you want to keep the same names?"), ButtonsYesNo,
+                                      QStringLiteral("New Game")),
+                  c.answer)
+            << c.what;
+    }
+}
+
+TEST(QtBoxes, OkBoxesBreakLinesAndShowTextAsTyped)
+{
+    TestQtPlatform platform;
+    struct Case
+    {
+        qint32 buttons;
+        QMessageBox::Icon icon;
+    };
+    for (const Case& c :
+         {Case{ButtonsOk, QMessageBox::NoIcon}, Case{ButtonsOkInformation, QMessageBox::Information}}) {
+        whenBoxOpens([&c](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Winner"));
+            EXPECT_EQ(box->text(), QStringLiteral("<b>ANN</b>\n\nWINS!"));
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->icon(), c.icon);
+            EXPECT_EQ(box->buttons().size(), 1);
+            EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
+            box->close();
+        });
+        platform.messageBox(QStringLiteral("<b>ANN</b>\r\n\r\nWINS!"), c.buttons, QStringLiteral("Winner"));
+    }
+}
+
+TEST(QtBoxes, WinningLineAndStatusLineShowWhileTheWinnerBoxIsOpen)
+{
+    TestQtPlatform platform;
+    FormWindow window(platform);
+    platform.attach(&window, [&window] { window.refresh(); });
+    window.form().player1Name = QStringLiteral("Ann");
+    window.form().player2Name = QStringLiteral("Bob");
+    window.form().currentPlayer = 1;
+    window.refresh();
+    window.show();
+    for (const int column : {0, 1, 0, 1, 0, 1})
+        window.form().Form_MouseDown(1, 0, bandMiddle(column), 0);
+
+    QString captionAtBox;
+    QColor winningCellAtBox;
+    whenBoxOpens([&](QWidget* box) {
+        EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), QStringLiteral("ANN WINS!"));
+        QApplication::processEvents();
+        captionAtBox = window.statusLabel()->text();
+        winningCellAtBox = cellCentre(window.board()->grab().toImage(), window.form(), 14);
+        box->close();
+    });
+    QTest::mouseClick(window.board(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 100));
+    EXPECT_EQ(captionAtBox, QStringLiteral("BOB'S TURN!  (RED)"));
+    EXPECT_EQ(winningCellAtBox, QColor(Qt::black));
+    EXPECT_EQ(window.statusLabel()->text(), QStringLiteral("ANN'S TURN!  (BLACK)"));
+    EXPECT_EQ(cellCentre(window.board()->grab().toImage(), window.form(), 14), QColor(Qt::white));
+}
+
+TEST(QtBoxes, AQuitRequestDuringTheNamePromptEndsTheProgram)
+{
+    TestQtPlatform platform;
+    FormWindow window(platform);
+    platform.attach(&window, [&window] { window.refresh(); });
+    whenBoxOpens([](QWidget*) {
+        QEvent quit(QEvent::Quit);
+        QApplication::sendEvent(qApp, &quit);
+    });
+    EXPECT_THROW(window.form().Form_Load(), EndedByPlatform);
+    EXPECT_EQ(platform.inputBoxes, 1);
+
+    // Quitting leaves every later event loop of this process returning at once until the application's own
+    // loop has run again; let it run once so the tests after this one get working boxes.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+TEST(QtBoxes, CancelledNamePromptsAskAgain)
+{
+    TestQtPlatform platform;
+    FormWindow window(platform);
+    platform.attach(&window, [&window] { window.refresh(); });
+    std::vector<QString> answers = {QString(), QStringLiteral("   "), QStringLiteral("Ann"),
+                                    QStringLiteral("Bob")};
+    std::function<void(QWidget*)> answer = [&](QWidget* box) {
+        auto* dialog = qobject_cast<QInputDialog*>(box);
+        ASSERT_NE(dialog, nullptr);
+        const QString text = answers.front();
+        answers.erase(answers.begin());
+        if (text.isNull()) {
+            dialog->reject();
+        } else {
+            dialog->setTextValue(text);
+            dialog->accept();
+        }
+    };
+    // Each box is answered as it opens; the next poll waits for the next box.
+    for (int i = 0; i < 4; ++i)
+        QTimer::singleShot(0, qApp, [&] { whenBoxOpens(answer); });
+    window.start();
+    EXPECT_EQ(platform.inputBoxes, 4);
+    EXPECT_EQ(window.form().player1Name, QStringLiteral("Ann"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.statusLabel()->text(), QStringLiteral("ANN'S TURN!  (BLACK)"));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform reports each fixed-size window it cannot hint; that is no fault of the game.
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.contains(QStringLiteral("propagateSizeHints")))
+            standard(type, context, message);
+    });
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,181 @@
+// The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
+#include "window/FormWindow.h"
+
+#include <QAction>
+#include <QFontMetricsF>
+#include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+QColor toQColor(quint32 colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+namespace {
+
+QRectF pixels(qint32 left, qint32 top, qint32 width, qint32 height)
+{
+    return QRectF(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel);
+}
+
+// A caption may hold a name's tabs or line breaks; the label shows them as blanks on its one line.
+QString oneLine(const QString& caption)
+{
+    QString text = caption;
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return text;
+}
+
+} // namespace
+
+FittedCaption fitCaption(const QString& caption, const QFont& font, qreal width)
+{
+    FittedCaption fitted{oneLine(caption), font};
+    const qreal natural = QFontMetricsF(font).horizontalAdvance(fitted.text);
+    if (natural <= width)
+        return fitted;
+    fitted.font.setPointSizeF(font.pointSizeF() * std::max(StatusLabel::MinimumScale, width / natural));
+    fitted.text = QFontMetricsF(fitted.font).elidedText(fitted.text, Qt::ElideMiddle, width);
+    return fitted;
+}
+
+StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent)
+{
+    setAttribute(Qt::WA_NoMousePropagation); // a press on the label is no move
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignCenter);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(frmBrindlow::EmptyColor));
+    setPalette(colours);
+    QFont serif(QStringLiteral("Times New Roman"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSizeF(9.75);
+    serif.setBold(true);
+    setFont(serif);
+}
+
+void StatusLabel::paintEvent(QPaintEvent*)
+{
+    const FittedCaption fitted = fitCaption(text(), font(), width());
+    QPainter painter(this);
+    painter.setFont(fitted.font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    // The game's text reads left to right even when a name is written right to left.
+    QTextOption option(Qt::AlignCenter);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    painter.drawText(QRectF(rect()), fitted.text, option);
+}
+
+BoardView::BoardView(frmBrindlow& form, QWidget* parent) : QWidget(parent), form(form)
+{
+    setFixedSize(qRound(frmBrindlow::ScaleWidth / TwipsPerPixel),
+                 qRound(frmBrindlow::ScaleHeight / TwipsPerPixel));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(frmBrindlow::BackColor));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1.0));
+    for (const Shape& shape : form.Shape1) {
+        // A circle in a box of unequal sides takes the shorter side and sits in the middle of the box.
+        const QRectF box = pixels(shape.Left, shape.Top, shape.Width, shape.Height);
+        const qreal diameter = std::min(box.width(), box.height());
+        QRectF circle(0, 0, diameter, diameter);
+        circle.moveCenter(box.center());
+        painter.setBrush(toQColor(shape.FillColor));
+        painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5)); // the outline stays inside the circle
+    }
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    const Qt::MouseButton pressed = event->button();
+    const qint16 button = pressed == Qt::LeftButton ? 1 : pressed == Qt::RightButton ? 2 : 4;
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    const qint16 shift = qint16((keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
+                                (keys & Qt::AltModifier ? 4 : 0));
+    const QPointF at = event->position() * TwipsPerPixel;
+    form.Form_MouseDown(button, shift, float(at.x()), float(at.y()));
+    if (afterPress)
+        afterPress();
+}
+
+FormWindow::FormWindow(Platform& platform)
+    : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView))
+{
+    setWindowTitle(QStringLiteral(" Brindlow"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/brindlow-32.xpm"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/brindlow-16.xpm"), QSize(16, 16));
+    setWindowIcon(icon);
+
+    lblturn->setGeometry(pixels(frmBrindlow::LabelLeft, frmBrindlow::LabelTop, frmBrindlow::LabelWidth,
+                                frmBrindlow::LabelHeight)
+                             .toRect());
+    boardView->afterPress = [this] { refresh(); };
+    setCentralWidget(boardView);
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never moves
+}
+
+void FormWindow::buildMenus()
+{
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    addCommand(mnuFile, QStringLiteral("&New Game"), Qt::CTRL | Qt::Key_N, &frmBrindlow::mnuNewGame_Click);
+    mnuFile->addSeparator();
+    addCommand(mnuFile, QStringLiteral("E&xit"), Qt::CTRL | Qt::Key_X, &frmBrindlow::mnuExit_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    addCommand(mnuHelp, QStringLiteral("&Rules of the Game"), Qt::CTRL | Qt::Key_R,
+               &frmBrindlow::mnuRules_Click);
+    mnuHelp->addSeparator();
+    addCommand(mnuHelp, QStringLiteral("&About the Program"), Qt::CTRL | Qt::Key_A,
+               &frmBrindlow::mnuAbout_Click);
+}
+
+QAction* FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
+                                void (frmBrindlow::*handler)())
+{
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(QKeySequence(shortcut));
+    connect(action, &QAction::triggered, this, [this, handler] {
+        (brindlow.*handler)();
+        refresh();
+    });
+    return action;
+}
+
+void FormWindow::refresh()
+{
+    QPalette colours = lblturn->palette();
+    colours.setColor(QPalette::WindowText, toQColor(brindlow.lblturn.ForeColor));
+    lblturn->setPalette(colours);
+    lblturn->setText(brindlow.lblturn.Caption);
+    boardView->update();
+}
+
+void FormWindow::start()
+{
+    brindlow.Form_Load();
+    refresh();
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    activateWindow(); // the menu shortcuts work at once, even where no window manager hands out the focus
+}

@@ -1,0 +1,77 @@
+// The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
+#pragma once
+
+#include "window/frmBrindlow.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QMainWindow>
+
+#include <functional>
+
+class Platform;
+class QAction;
+
+// Twips, the form's unit, to Qt's device-independent pixels: 96 dots per inch.
+constexpr qreal TwipsPerPixel = 15.0;
+
+QColor toQColor(quint32 colour);
+
+// The status line as the label draws it: on one line, shrunk to at most MinimumScale of its size and then
+// cut in the middle when it is still too wide, so the colour word at its end always shows.
+struct FittedCaption
+{
+    QString text;
+    QFont font;
+};
+FittedCaption fitCaption(const QString& caption, const QFont& font, qreal width);
+
+class StatusLabel : public QLabel
+{
+  public:
+    static constexpr qreal MinimumScale = 0.75;
+    explicit StatusLabel(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class BoardView : public QWidget
+{
+  public:
+    BoardView(frmBrindlow& form, QWidget* parent);
+
+    std::function<void()> afterPress;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    frmBrindlow& form;
+};
+
+class FormWindow : public QMainWindow
+{
+  public:
+    explicit FormWindow(Platform& platform);
+
+    // Runs the form's load handler, then shows the window centred on the screen.
+    void start();
+
+    // Brings the label up to date with the form and asks for the board to be repainted.
+    void refresh();
+
+    frmBrindlow& form() { return brindlow; }
+    BoardView* board() const { return boardView; }
+    StatusLabel* statusLabel() const { return lblturn; }
+
+  private:
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
+                        void (frmBrindlow::*handler)());
+
+    frmBrindlow brindlow;
+    BoardView* boardView;
+    StatusLabel* lblturn;
+};
