@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the tests need, then checks the formatting, builds with warnings as errors and runs every test.
+# Installs what the tests need, checks the formatting, builds with warnings as errors and runs every test;
+# then builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test once more.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
@@ -9,10 +10,17 @@ ensure_packages $BUILD_PACKAGES $TEST_PACKAGES
 echo "== formatting"
 git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-echo "== build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLOW_WERROR=ON -DBRINDLOW_TESTS=ON
-cmake --build build -j"$(nproc)"
-
-echo "== tests"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+jobs=$(nproc)
+
+echo "== build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLOW_WERROR=ON -DBRINDLOW_TESTS=ON -DBRINDLOW_BENCHMARKS=ON
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== build and test with sanitizers"
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLOW_WERROR=ON -DBRINDLOW_SANITIZE=ON \
+    -DBRINDLOW_TESTS=ON
+cmake --build build-sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-sanitize --output-on-failure -j"$jobs"

@@ -240,6 +240,31 @@ TEST(Window, WideCaptionsStayOnOneLineWithTheirColourWord)
     EXPECT_EQ(plain.font, font);
 }
 
+TEST(Window, HostileNamesPaintOnOneLine)
+{
+    QString paste;
+    for (int i = 0; i < 32767; ++i)
+        paste += QChar(u'A' + i % 26);
+    const QString names[] = {
+        paste,
+        QStringLiteral("a\u0007b\r\nc\u0000d"),
+        QStringLiteral("\u0645\u0631\u062D\u0628\u0627 \u05E9\u05DC\u05D5\u05DD"),
+        QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(12),
+    };
+    for (const QString& name : names) {
+        FakePlatform platform;
+        platform.names = {name, name};
+        FormWindow window(platform);
+        window.start();
+        const QImage image = window.board()->grab().toImage();
+        EXPECT_EQ(image.size(), QSize(402, 332));
+        const FittedCaption shown = fitCaption(window.statusLabel()->text(), window.statusLabel()->font(),
+                                               window.statusLabel()->width());
+        EXPECT_TRUE(shown.text.endsWith(QStringLiteral("(BLACK)"))) << shown.text.left(40).toStdString();
+        EXPECT_FALSE(shown.text.contains(u'\n'));
+    }
+}
+
 // The real boxes, answered from inside their own event loops.
 struct EndedByPlatform
 {
@@ -281,6 +306,15 @@ TEST(QtBoxes, InputBoxGivesTheTextAsTypedOrNothing)
 
     whenBoxOpens([](QWidget* box) { box->close(); });
     EXPECT_EQ(platform.inputBox(QStringLiteral("Player 2:"), QStringLiteral("New Players")), QString());
+
+    const QString paste =
+        QStringLiteral("\U0001F600 x ").repeated(6553) + QStringLiteral("ab"); // 32,767 units
+    whenBoxOpens([&paste](QWidget* box) {
+        auto* dialog = qobject_cast<QInputDialog*>(box);
+        dialog->setTextValue(paste);
+        dialog->accept();
+    });
+    EXPECT_EQ(platform.inputBox(QStringLiteral("Player 2:"), QStringLiteral("New Players")), paste);
 }
 
 TEST(QtBoxes, YesNoBoxAnswersYesOrNoHoweverItCloses)

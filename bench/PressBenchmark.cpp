@@ -1,0 +1,75 @@
+// How long one press takes: the column choice, the drop and every end-of-click check, with no box shown.
+#include "platform/Platform.h"
+#include "window/frmBrindlow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+// No press measured here may open a box.
+class SilentPlatform : public Platform
+{
+  public:
+    qint32 messageBox(const QString&, qint32, const QString&) override { std::abort(); }
+    QString inputBox(const QString&, const QString&) override { return QStringLiteral("Ann"); }
+    void endProgram() override { std::abort(); }
+};
+
+// A game in its middle: 20 checkers, no line, column 3 full, column 6 holding two.
+//   ...X...
+//   ...O...
+//   O..XX..
+//   XX.OX..
+//   OO.OO.O
+//   XX.OOXX
+void midGame(frmBrindlow& form)
+{
+    form.Form_Load();
+    for (const int column : {0, 0, 5, 4, 0, 4, 4, 3, 1, 3, 4, 3, 6, 0, 3, 3, 3, 1, 1, 6})
+        form.Form_MouseDown(1, 0, 850.0f * float(column) + 425.0f, 0.0f);
+}
+
+void BM_PressOnAFullColumn(benchmark::State& state)
+{
+    SilentPlatform platform;
+    frmBrindlow form(platform);
+    midGame(form);
+    for (auto _ : state) {
+        form.Form_MouseDown(1, 0, 2975.0f, 1000.0f);
+        benchmark::DoNotOptimize(form.filledCount);
+    }
+}
+BENCHMARK(BM_PressOnAFullColumn);
+
+void BM_PressOutsideTheBands(benchmark::State& state)
+{
+    SilentPlatform platform;
+    frmBrindlow form(platform);
+    midGame(form);
+    for (auto _ : state) {
+        form.Form_MouseDown(1, 0, 6000.0f, 1000.0f);
+        benchmark::DoNotOptimize(form.filledCount);
+    }
+}
+BENCHMARK(BM_PressOutsideTheBands);
+
+// A press that drops a checker; the checker is then taken back (two stores) so every iteration drops again.
+void BM_PressThatDrops(benchmark::State& state)
+{
+    SilentPlatform platform;
+    frmBrindlow form(platform);
+    midGame(form);
+    for (auto _ : state) {
+        form.Form_MouseDown(1, 0, 5525.0f, 1000.0f); // column 6, lands in cell 27
+        form.Shape1[27].FillColor = frmBrindlow::EmptyColor;
+        form.moveCount = form.moveCount - 1;
+        benchmark::DoNotOptimize(form.lblturn);
+    }
+}
+BENCHMARK(BM_PressThatDrops);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Measures Brindlow: one press and one paint (Google Benchmark), then start-up to the first name prompt side
+# by side with the toolkit's floor (a minimal Qt program that shows the same dialog over a hidden window).
+#
+#   ./scripts/bench.sh              everything
+#   ./scripts/bench.sh --no-startup only the press and paint benchmarks
+#   BLOCKS=4 RUNS=5 ./scripts/bench.sh    start-up: alternating blocks of runs of each program
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/packages.sh
+
+startup=1
+[ "${1:-}" = "--no-startup" ] && startup=0
+
+ensure_packages $BUILD_PACKAGES libbenchmark-dev fonts-liberation
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBRINDLOW_TESTS=OFF -DBRINDLOW_BENCHMARKS=ON >/dev/null
+cmake --build build-bench -j"$(nproc)" >/dev/null
+
+echo "== one press (median of 20 repetitions)"
+build-bench/bench/press_benchmark --benchmark_repetitions=20 --benchmark_report_aggregates_only=true \
+    --benchmark_filter=. 2>/dev/null | grep -E '_(median|stddev) '
+echo "== one full paint of the client area (median of 20 repetitions)"
+QT_QPA_PLATFORM=offscreen build-bench/bench/paint_benchmark --benchmark_repetitions=20 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '_(median|stddev) '
+
+[ "$startup" = 1 ] || exit 0
+
+probe_source=${STARTUP_PROBE:-../shared/tools/startup-probe}
+if [ ! -x "$probe_source/probe.sh" ]; then
+    echo "== start-up: skipped, no start-up probe at $probe_source (set STARTUP_PROBE)"
+    exit 0
+fi
+ensure_packages xvfb x11-utils libx11-dev libxdamage-dev
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$probe_source" "$work/probe"
+chmod -R u+w "$work/probe"
+"$work/probe/build-all.sh" >/dev/null
+
+floor="$work/probe/floors/c-qt-mainwindow/build/floor-c-qt-mainwindow"
+game="$PWD/build-bench/brindlow"
+raw="$work/raw.tsv"
+blocks=${BLOCKS:-4}
+runs=${RUNS:-5}
+echo "== start-up to the first \"New Players\" prompt: $blocks alternating blocks of $runs runs each"
+for _ in $(seq 1 "$blocks"); do
+    "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "New Players" "$floor" --ask-first | grep machine || true
+    "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "New Players" "$game" | grep machine || true
+done
+
+# median FIELD PROGRAM: the median of FIELD over the measured runs of PROGRAM
+median() {
+    awk -F '\t' -v program="$2" 'index($1, program) == 1 && $2 !~ /warmup/ {print $3}' "$raw" |
+        grep -o "$1=[0-9.]*" | cut -d= -f2 | sort -n |
+        awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+printf '%-10s %12s %12s %8s\n' field floor brindlow ratio
+for field in map_ms cpu_ms rss_kib; do
+    f=$(median "$field" "$floor")
+    g=$(median "$field" "$game")
+    printf '%-10s %12s %12s %8s\n' "$field" "$f" "$g" "$(awk -v f="$f" -v g="$g" 'BEGIN {printf "%.3f", g / f}')"
+done
