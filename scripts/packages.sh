@@ -2,7 +2,7 @@
 # Sourced by the scripts beside it.
 
 BUILD_PACKAGES="g++ cmake make qt6-base-dev"
-TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation"
+TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation desktop-file-utils appstream"
 PLAY_PACKAGES="fonts-liberation"
 
 # ensure_packages PKG...: installs those not yet installed, as root or through sudo.

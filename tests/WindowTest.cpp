@@ -3,6 +3,7 @@
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
 #include <QMenuBar>
@@ -13,14 +14,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 
-// Pixel of a twip position on a grab of the board.
+// Pixel of a twip position on a grab of the board, at whatever scale the grab was made.
 QColor pixelAt(const QImage& image, qreal xTwips, qreal yTwips)
 {
-    return image.pixelColor(int(xTwips / TwipsPerPixel), int(yTwips / TwipsPerPixel));
+    const qreal scale = image.devicePixelRatio() / TwipsPerPixel;
+    return image.pixelColor(int(xTwips * scale), int(yTwips * scale));
 }
 
 QColor cellCentre(const QImage& image, const frmBrindlow& form, int cell)
@@ -130,18 +133,77 @@ TEST(Window, PaintsTheCellsTheLabelAndTheBackground)
     EXPECT_EQ(pixelAt(image, 6000, 4950), lightBlue);
     // The corner of a cell's box lies outside its circle.
     EXPECT_EQ(pixelAt(image, 130, 130), lightBlue);
-    // The outline: the leftmost pixel of cell 0's circle is dark.
-    EXPECT_LT(pixelAt(image, 185, 427).lightness(), 100);
+    // The outline: left of cell 0's centre, from the box's edge to inside the circle, a dark pixel.
+    int darkest = 255;
+    for (int x = 120; x < 240; ++x)
+        darkest = std::min(darkest, pixelAt(image, x, 427).lightness());
+    EXPECT_LT(darkest, 100);
     // The label: opaque white at its ends, and the red form's text in red.
     EXPECT_EQ(pixelAt(image, 1215, 4575), QColor(Qt::white));
     EXPECT_EQ(pixelAt(image, 4680, 4800), QColor(Qt::white));
     bool redText = false;
-    for (int x = 80; x < 313 && !redText; ++x) {
-        for (int y = 304; y < 321 && !redText; ++y)
-            redText = image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 80;
+    for (int x = 1200; x < 4695 && !redText; x += 5) {
+        for (int y = 4560; y < 4815 && !redText; y += 5)
+            redText = pixelAt(image, x, y).red() > 200 && pixelAt(image, x, y).green() < 80;
     }
     EXPECT_TRUE(redText) << "the status line names Bob in red after Ann's move";
     EXPECT_EQ(scripted.window.statusLabel()->text(), QStringLiteral("BOB'S TURN!  (RED)"));
+}
+
+// Whatever Qt's scale factor, the window keeps its size in device-independent pixels and its circles stay
+// round; the tests run at scale 1, 1.5 and 2.
+TEST(Window, KeepsItsSizeAndShapesAtAnyScale)
+{
+    ScriptedWindow scripted;
+    const qreal scale =
+        qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").toDouble() : 1.0;
+    const QImage image = scripted.window.board()->grab().toImage();
+    EXPECT_EQ(scripted.window.board()->size(), QSize(402, 332));
+    EXPECT_DOUBLE_EQ(image.devicePixelRatio(), scale);
+    EXPECT_EQ(image.size(), (QSizeF(402, 332) * scale).toSize());
+
+    // Cell 24's extent across and down through its centre, in device pixels, is the same.
+    const QColor lightBlue(0x80, 0x80, 0xFF);
+    const int centreX = int(3007.5 * scale / TwipsPerPixel);
+    const int centreY = int(2587.5 * scale / TwipsPerPixel);
+    auto extent = [&](int dx, int dy) {
+        int length = 0;
+        for (int x = centreX, y = centreY; image.pixelColor(x, y) != lightBlue; x += dx, y += dy)
+            ++length;
+        for (int x = centreX, y = centreY; image.pixelColor(x, y) != lightBlue; x -= dx, y -= dy)
+            ++length;
+        return length;
+    };
+    EXPECT_NEAR(extent(1, 0), 41 * scale, 2);
+    EXPECT_NEAR(extent(0, 1), extent(1, 0), 1);
+}
+
+TEST(Window, AssistiveTechnologyHearsTheStatusLine)
+{
+    ScriptedWindow scripted;
+    FormWindow& window = scripted.window;
+    auto name = [](QObject* object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(&window), QStringLiteral("Brindlow"));
+    EXPECT_EQ(name(window.board()), QStringLiteral("Board"));
+    EXPECT_EQ(name(window.statusLabel()), QStringLiteral("ANN'S TURN!  (BLACK)"));
+    const QList<QAction*> menus = window.menuBar()->actions();
+    EXPECT_EQ(name(menus[0]->menu()), QStringLiteral("File"));
+    EXPECT_EQ(name(menus[1]->menu()), QStringLiteral("Help"));
+    EXPECT_EQ(window.board()->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(window.statusLabel()->focusPolicy(), Qt::NoFocus);
+
+    // Qt announces a changed accessible name to assistive technology (it cannot be listened to here: the
+    // offscreen platform has no accessibility bridge), so the name must follow every change of the text.
+    std::vector<QString> names;
+    for (const QPointF at : {QPointF(30, 100), QPointF(90, 100)}) {
+        press(window.board(), at);
+        names.push_back(name(window.statusLabel()));
+    }
+    EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("BOB'S TURN!  (RED)"),
+                                           QStringLiteral("ANN'S TURN!  (BLACK)")}));
+    EXPECT_EQ(window.statusLabel()->accessibleName(), window.statusLabel()->text());
 }
 
 TEST(Window, PressesReachTheirColumns)

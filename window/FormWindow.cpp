@@ -128,6 +128,11 @@ FormWindow::FormWindow(Platform& platform)
                                 frmBrindlow::LabelHeight)
                              .toRect());
     boardView->afterPress = [this] { refresh(); };
+    setAccessibleName(QStringLiteral("Brindlow"));
+    boardView->setAccessibleName(QStringLiteral("Board"));
+    boardView->setAccessibleDescription(
+        QStringLiteral("Seven columns of six cells; click a column to drop a checker"));
+    lblturn->setAccessibleDescription(QStringLiteral("Whose turn it is"));
     setCentralWidget(boardView);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never moves
@@ -136,11 +141,13 @@ FormWindow::FormWindow(Platform& platform)
 void FormWindow::buildMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setAccessibleName(QStringLiteral("File"));
     addCommand(mnuFile, QStringLiteral("&New Game"), Qt::CTRL | Qt::Key_N, &frmBrindlow::mnuNewGame_Click);
     mnuFile->addSeparator();
     addCommand(mnuFile, QStringLiteral("E&xit"), Qt::CTRL | Qt::Key_X, &frmBrindlow::mnuExit_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setAccessibleName(QStringLiteral("Help"));
     addCommand(mnuHelp, QStringLiteral("&Rules of the Game"), Qt::CTRL | Qt::Key_R,
                &frmBrindlow::mnuRules_Click);
     mnuHelp->addSeparator();
@@ -165,7 +172,11 @@ void FormWindow::refresh()
     QPalette colours = lblturn->palette();
     colours.setColor(QPalette::WindowText, toQColor(brindlow.lblturn.ForeColor));
     lblturn->setPalette(colours);
-    lblturn->setText(brindlow.lblturn.Caption);
+    if (lblturn->text() != brindlow.lblturn.Caption) {
+        lblturn->setText(brindlow.lblturn.Caption);
+        // The label's accessible name is whose turn it is; setting it tells assistive technology at once.
+        lblturn->setAccessibleName(brindlow.lblturn.Caption);
+    }
     boardView->update();
 }
 

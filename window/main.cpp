@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlow.Brindlow"));
     QtPlatform platform;
     FormWindow window(platform);
     platform.attach(&window, [&window] { window.refresh(); });
