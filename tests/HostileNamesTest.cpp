@@ -1,6 +1,7 @@
 // Names that try to break the game: each is stored uncorrupted, cut only between characters, and shown
 // upper-cased as Qt upper-cases it, in the status line and in the winner's box.
 #include "FormTestSupport.h"
+#include "platform/TextOps.h"
 
 #include <QTextBoundaryFinder>
 
@@ -41,15 +42,6 @@ std::vector<Hostile> hostileNames()
     };
 }
 
-int graphemes(const QString& text)
-{
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    while (finder.toNextBoundary() >= 0)
-        ++count;
-    return count;
-}
-
 bool endsBetweenCharacters(const QString& typed, qsizetype position)
 {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, typed);
@@ -64,7 +56,9 @@ TEST(HostileNames, AreStoredWholeOrCutBetweenCharacters)
         const QString& stored = game.form.player1Name;
         EXPECT_TRUE(name.typed.startsWith(stored)) << name.what;
         EXPECT_TRUE(endsBetweenCharacters(name.typed, stored.size())) << name.what;
-        EXPECT_EQ(graphemes(stored), std::min(12, graphemes(name.typed))) << name.what;
+        EXPECT_EQ(TextOps::characterCount(stored),
+                  std::min<qsizetype>(12, TextOps::characterCount(name.typed)))
+            << name.what;
         EXPECT_EQ(game.form.lblturn.Caption, (stored + QStringLiteral("'s turn!  (Black)")).toUpper())
             << name.what;
     }
