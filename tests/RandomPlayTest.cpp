@@ -173,8 +173,6 @@ TEST(RandomPlay, EveryPressAgreesWithTheReferee)
     qint64 wins = 0;
     qint64 ties = 0;
     for (qint64 press = 0; press < presses; ++press) {
-        const float x = randomX(random);
-        game << x << ' ';
         const bool keepNames = random() % 2 == 0;
         const Name newFirst = pool[pick(random)];
         const Name newSecond = pool[pick(random)];
@@ -182,25 +180,38 @@ TEST(RandomPlay, EveryPressAgreesWithTheReferee)
         platform.questions = {keepNames ? AnswerYes : AnswerNo};
         platform.names = {QStringLiteral(" "), newFirst.typed, newSecond.typed};
 
-        const QString mover = referee.moves % 2 == 0 ? first.stored : second.stored;
-        form.Form_MouseDown(static_cast<qint16>(1 << (random() % 3)), static_cast<qint16>(random() % 8), x,
-                            std::uniform_real_distribution<float>(0.0f, 4980.0f)(random));
-
         std::vector<Box> expected;
-        const int cell = referee.drop(x);
-        if (cell >= 0 && referee.lineThrough(cell)) {
-            expected.push_back(winnerBox(mover.toUpper()));
-            referee.clear();
-            ++wins;
-        } else if (referee.moves == 42) {
-            expected = {tieBox(), newGameBox()};
+        // The New Game flow, from the menu or after a tie: the question, and on No both names again.
+        auto newGame = [&] {
+            expected.push_back(newGameBox());
             if (!keepNames) {
                 expected.insert(expected.end(), {nameBox(1), nameBox(1), nameBox(2)});
                 first = newFirst;
                 second = newSecond;
             }
             referee.clear();
-            ++ties;
+        };
+
+        if (random() % 500 == 0) {
+            game << "[New Game] ";
+            form.mnuNewGame_Click();
+            newGame();
+        } else {
+            const float x = randomX(random);
+            game << x << ' ';
+            const QString mover = referee.moves % 2 == 0 ? first.stored : second.stored;
+            form.Form_MouseDown(static_cast<qint16>(1 << (random() % 3)), static_cast<qint16>(random() % 8),
+                                x, std::uniform_real_distribution<float>(0.0f, 4980.0f)(random));
+            const int cell = referee.drop(x);
+            if (cell >= 0 && referee.lineThrough(cell)) {
+                expected.push_back(winnerBox(mover.toUpper()));
+                referee.clear();
+                ++wins;
+            } else if (referee.moves == 42) {
+                expected.push_back(tieBox());
+                newGame();
+                ++ties;
+            }
         }
 
         const std::string replay = "seed " + std::to_string(seed) + ", press " + std::to_string(press) +
@@ -213,6 +224,11 @@ TEST(RandomPlay, EveryPressAgreesWithTheReferee)
         ASSERT_EQ(form.player2Name, second.stored) << replay;
         if (!expected.empty())
             game.str({});
+        // Help boxes now and then: they must leave everything as it was, which the next step checks.
+        if (random() % 500 == 0) {
+            form.mnuRules_Click();
+            form.mnuAbout_Click();
+        }
     }
     // Random presses must have reached both endings, or the run proved little.
     EXPECT_GT(wins, presses / 100);
