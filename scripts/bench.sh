@@ -48,15 +48,19 @@ for _ in $(seq 1 "$blocks"); do
     "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "New Players" "$game" | grep machine || true
 done
 
-# median FIELD PROGRAM: the median of FIELD over the measured runs of PROGRAM
-median() {
+# values FIELD PROGRAM: FIELD over the measured runs of PROGRAM, sorted
+values() {
     awk -F '\t' -v program="$2" 'index($1, program) == 1 && $2 !~ /warmup/ {print $3}' "$raw" |
-        grep -o "$1=[0-9.]*" | cut -d= -f2 | sort -n |
-        awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+        grep -o "$1=[0-9.]*" | cut -d= -f2 | sort -n
 }
-printf '%-10s %12s %12s %8s\n' field floor brindlow ratio
+median() { awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+ratio() { awk -v f="$1" -v g="$2" 'BEGIN {printf "%.3f", g / f}'; }
+printf '%-8s %14s %14s %7s %14s %14s %7s\n' field "floor median" "game median" ratio "floor min" "game min" ratio
 for field in map_ms cpu_ms rss_kib; do
-    f=$(median "$field" "$floor")
-    g=$(median "$field" "$game")
-    printf '%-10s %12s %12s %8s\n' "$field" "$f" "$g" "$(awk -v f="$f" -v g="$g" 'BEGIN {printf "%.3f", g / f}')"
+    fm=$(values "$field" "$floor" | median)
+    gm=$(values "$field" "$game" | median)
+    fl=$(values "$field" "$floor" | head -1)
+    gl=$(values "$field" "$game" | head -1)
+    printf '%-8s %14s %14s %7s %14s %14s %7s\n' "$field" "$fm" "$gm" "$(ratio "$fm" "$gm")" "$fl" "$gl" \
+        "$(ratio "$fl" "$gl")"
 done
