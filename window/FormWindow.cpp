@@ -56,7 +56,7 @@ StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent)
     setAutoFillBackground(true);
     setAlignment(Qt::AlignCenter);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, toQColor(frmBrindlow::EmptyColor));
+    colours.setColor(QPalette::Window, toQColor(frmBrindlow::LabelBackColor));
     setPalette(colours);
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);

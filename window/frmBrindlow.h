@@ -37,6 +37,7 @@ class frmBrindlow
     static constexpr quint32 BlackColor = 0x00000000;
     static constexpr quint32 RedColor = 0x000000FF;
     static constexpr quint32 BackColor = 0x00FF8080;
+    static constexpr quint32 LabelBackColor = 0x00FFFFFF;
 
     static constexpr qint16 Columns = 7;
     static constexpr qint16 Rows = 6;
