@@ -30,12 +30,17 @@ bool QtPlatform::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-QString QtPlatform::boxText(const QString& prompt)
+namespace {
+
+// Line breaks for a box: the game writes CR LF, Qt breaks on LF.
+QString boxText(const QString& prompt)
 {
     QString text = prompt;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
+
+} // namespace
 
 // Without a window manager nobody hands the keyboard back to the window when a box closes, and its
 // shortcuts would stay dead until the next click.

@@ -21,9 +21,6 @@ class QtPlatform : public QObject, public Platform
     QString inputBox(const QString& prompt, const QString& title) override;
     void endProgram() override;
 
-    // Line breaks for a box: the game writes CR LF, Qt breaks on LF.
-    static QString boxText(const QString& prompt);
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -31,11 +31,16 @@ Box nameBox(int player)
     return {QStringLiteral("Player %1:").arg(player), InputBoxButtons, QStringLiteral("New Players")};
 }
 
+void FakePlatform::record(const Box& box)
+{
+    boxes.push_back(box);
+    if (onBox)
+        onBox(box);
+}
+
 qint32 FakePlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
 {
-    boxes.push_back({prompt, buttons, title});
-    if (onBox)
-        onBox(boxes.back());
+    record({prompt, buttons, title});
     if (buttons != ButtonsYesNo)
         return 1;
     if (questions.empty()) {
@@ -49,9 +54,7 @@ qint32 FakePlatform::messageBox(const QString& prompt, qint32 buttons, const QSt
 
 QString FakePlatform::inputBox(const QString& prompt, const QString& title)
 {
-    boxes.push_back({prompt, InputBoxButtons, title});
-    if (onBox)
-        onBox(boxes.back());
+    record({prompt, InputBoxButtons, title});
     if (names.empty()) {
         ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
         throw UnscriptedBox{};

@@ -50,6 +50,9 @@ class FakePlatform : public Platform
     std::function<void(const Box&)> onBox; // runs as each box opens
     bool ended = false;
     bool throwOnEnd = true;
+
+  private:
+    void record(const Box& box);
 };
 
 // The board as 6 lines of 7: '.' empty, 'X' black, 'O' red.

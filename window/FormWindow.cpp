@@ -155,8 +155,8 @@ void FormWindow::buildMenus()
                &frmBrindlow::mnuAbout_Click);
 }
 
-QAction* FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
-                                void (frmBrindlow::*handler)())
+void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
+                            void (frmBrindlow::*handler)())
 {
     QAction* action = menu->addAction(caption);
     action->setShortcut(QKeySequence(shortcut));
@@ -164,7 +164,6 @@ QAction* FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombina
         (brindlow.*handler)();
         refresh();
     });
-    return action;
 }
 
 void FormWindow::refresh()

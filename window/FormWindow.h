@@ -68,8 +68,8 @@ class FormWindow : public QMainWindow
 
   private:
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
-                        void (frmBrindlow::*handler)());
+    void addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
+                    void (frmBrindlow::*handler)());
 
     frmBrindlow brindlow;
     BoardView* boardView;
