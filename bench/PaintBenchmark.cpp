@@ -1,5 +1,5 @@
 // How long one full paint of the window's client area takes: background, 42 circles and the status line.
-#include "platform/Platform.h"
+#include "platform/ScriptedPlatform.h"
 #include "window/FormWindow.h"
 
 #include <QApplication>
@@ -10,20 +10,10 @@
 
 namespace {
 
-class SilentPlatform : public Platform
-{
-  public:
-    qint32 messageBox(const QString&, qint32, const QString&) override { return AnswerYes; }
-    QString inputBox(const QString& prompt, const QString&) override
-    {
-        return prompt.startsWith(QStringLiteral("Player 1")) ? QStringLiteral("Ann") : QStringLiteral("Bob");
-    }
-    void endProgram() override {}
-};
-
 void BM_PaintClientArea(benchmark::State& state)
 {
-    SilentPlatform platform;
+    ScriptedPlatform platform;
+    platform.names = {QStringLiteral("Ann"), QStringLiteral("Bob")};
     FormWindow window(platform);
     window.start();
     for (const int column : {0, 1, 2, 3, 3, 4, 5, 6, 6, 2, 1})

@@ -1,5 +1,5 @@
 // The board: where each circle stands, and emptying it.
-#include "window/frmBrindlow.h"
+#include "game/frmBrindlow.h"
 
 frmBrindlow::frmBrindlow(Platform& platform) : platform(platform)
 {

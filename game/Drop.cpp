@@ -1,5 +1,5 @@
 // Where a checker lands when a column is clicked.
-#include "window/frmBrindlow.h"
+#include "game/frmBrindlow.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Whose checker a move places, and the status line that names the player to move next.
+#include "game/frmBrindlow.h"
 #include "platform/TextOps.h"
-#include "window/frmBrindlow.h"
 
 void frmBrindlow::showBlackForm()
 {

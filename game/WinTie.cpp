@@ -1,7 +1,7 @@
 // After every press: the search for four in a line, the winner's box, and the tie.
+#include "game/frmBrindlow.h"
 #include "platform/Platform.h"
 #include "platform/TextOps.h"
-#include "window/frmBrindlow.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// A scripted desktop for the form, and helpers that read a board at a glance.
+// Helpers that read a board at a glance.
 #include "FormTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -29,46 +29,6 @@ Box newGameBox()
 Box nameBox(int player)
 {
     return {QStringLiteral("Player %1:").arg(player), InputBoxButtons, QStringLiteral("New Players")};
-}
-
-void FakePlatform::record(const Box& box)
-{
-    boxes.push_back(box);
-    if (onBox)
-        onBox(box);
-}
-
-qint32 FakePlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
-{
-    record({prompt, buttons, title});
-    if (buttons != ButtonsYesNo)
-        return 1;
-    if (questions.empty()) {
-        ADD_FAILURE() << "unscripted question: " << prompt.toStdString();
-        throw UnscriptedBox{};
-    }
-    const qint32 answer = questions.front();
-    questions.pop_front();
-    return answer;
-}
-
-QString FakePlatform::inputBox(const QString& prompt, const QString& title)
-{
-    record({prompt, InputBoxButtons, title});
-    if (names.empty()) {
-        ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
-        throw UnscriptedBox{};
-    }
-    const QString answer = names.front();
-    names.pop_front();
-    return answer;
-}
-
-void FakePlatform::endProgram()
-{
-    ended = true;
-    if (throwOnEnd)
-        throw ProgramEnded{};
 }
 
 std::string boardPicture(const frmBrindlow& form)

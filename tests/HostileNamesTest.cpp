@@ -77,7 +77,7 @@ TEST(HostileNames, WinnerBoxShowsTheUpperCasedName)
 
 TEST(HostileNames, BlanksAndNothingAreAskedForAgain)
 {
-    FakePlatform platform;
+    ScriptedPlatform platform;
     frmBrindlow form(platform);
     platform.names = {QString(), QStringLiteral(" "), QString(2000, u' '), QStringLiteral("\u00A0"),
                       QStringLiteral("Bob")};

@@ -57,7 +57,7 @@ TEST(Players, NamePromptsAskUntilANameHoldsMoreThanBlanks)
          QStringLiteral("BOB'S TURN!  (BLACK)")},
     };
     for (const Case& c : cases) {
-        FakePlatform platform;
+        ScriptedPlatform platform;
         frmBrindlow form(platform);
         platform.names = c.typed;
         platform.names.push_back(QStringLiteral("Bob"));
@@ -76,7 +76,7 @@ TEST(Players, NamePromptsAskUntilANameHoldsMoreThanBlanks)
 
 TEST(Players, PlayerTwoIsAskedOnlyOnceOneHasAName)
 {
-    FakePlatform platform;
+    ScriptedPlatform platform;
     frmBrindlow form(platform);
     platform.names = {QString(), QString(),           QStringLiteral("Ann"),
                       QString(), QStringLiteral(" "), QStringLiteral("Bob")};

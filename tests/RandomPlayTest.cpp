@@ -159,7 +159,7 @@ TEST(RandomPlay, EveryPressAgreesWithTheReferee)
     const auto& pool = namePool();
     std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
 
-    FakePlatform platform;
+    ScriptedPlatform platform;
     frmBrindlow form(platform);
     Name first = pool[pick(random)];
     Name second = pool[pick(random)];

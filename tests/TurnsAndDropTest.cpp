@@ -12,7 +12,7 @@ const std::string EmptyBoard = ".......\n.......\n.......\n.......\n.......\n...
 
 TEST(Board, CellsStandInTheirBoxes)
 {
-    FakePlatform platform;
+    ScriptedPlatform platform;
     frmBrindlow form(platform);
     for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
         const Shape& shape = form.Shape1[cell];

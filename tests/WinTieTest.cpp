@@ -190,7 +190,7 @@ bool findOrder(const std::string& target, frmBrindlow& form, std::vector<int>& o
 
 TEST(Tie, FullBoardWithoutALineAsksForANewGame)
 {
-    FakePlatform scratchPlatform;
+    ScriptedPlatform scratchPlatform;
     frmBrindlow scratch(scratchPlatform);
     std::vector<int> order;
     ASSERT_TRUE(findOrder(TieBoard, scratch, order, 'X'));

@@ -42,7 +42,7 @@ struct ScriptedWindow
         window.start();
         platform.boxes.clear();
     }
-    FakePlatform platform;
+    ScriptedPlatform platform;
     FormWindow window{platform};
 };
 
@@ -314,7 +314,7 @@ TEST(Window, HostileNamesPaintOnOneLine)
         QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(12),
     };
     for (const QString& name : names) {
-        FakePlatform platform;
+        ScriptedPlatform platform;
         platform.names = {name, name};
         FormWindow window(platform);
         window.start();
@@ -339,7 +339,7 @@ class TestQtPlatform : public QtPlatform
     QString inputBox(const QString& prompt, const QString& title) override
     {
         if (++inputBoxes > 5)
-            throw UnscriptedBox{}; // the prompt keeps coming back: fail instead of hanging
+            throw UnscriptedBox({prompt, InputBoxButtons, title}); // the prompt keeps coming back: no hang
         return QtPlatform::inputBox(prompt, title);
     }
     int inputBoxes = 0;

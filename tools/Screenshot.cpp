@@ -1,27 +1,11 @@
 // Draws the game's real window in the middle of a game, off screen, and saves it as the README's picture.
-#include "platform/Platform.h"
+#include "platform/ScriptedPlatform.h"
 #include "window/FormWindow.h"
 
 #include <QApplication>
 #include <QPixmap>
 
 #include <cstdio>
-
-namespace {
-
-// Ann and Bob, and no box is expected during the scripted moves.
-class ScriptedPlatform : public Platform
-{
-  public:
-    qint32 messageBox(const QString&, qint32, const QString&) override { return AnswerYes; }
-    QString inputBox(const QString& prompt, const QString&) override
-    {
-        return prompt == QStringLiteral("Player 1:") ? QStringLiteral("Ann") : QStringLiteral("Bob");
-    }
-    void endProgram() override {}
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -32,6 +16,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ScriptedPlatform platform;
+    platform.names = {QStringLiteral("Ann"), QStringLiteral("Bob")};
     FormWindow window(platform);
     window.start();
     for (const int column : {3, 3, 4, 2, 2, 5, 4, 4, 1})

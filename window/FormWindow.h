@@ -1,7 +1,7 @@
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #pragma once
 
-#include "window/frmBrindlow.h"
+#include "game/frmBrindlow.h"
 
 #include <QFont>
 #include <QLabel>

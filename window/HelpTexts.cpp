@@ -1,6 +1,6 @@
 // The Help menu: the rules of the game and the program's credits.
+#include "game/frmBrindlow.h"
 #include "platform/Platform.h"
-#include "window/frmBrindlow.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Starting the run, starting a new game, and leaving: the players' names are asked for here and nowhere else.
+#include "game/frmBrindlow.h"
 #include "platform/Platform.h"
 #include "platform/TextOps.h"
-#include "window/frmBrindlow.h"
 
 // Asks until the typed text holds something other than blanks. The test looks at the whole text; only then
 // is it cut to 12 characters, so twelve blanks and a letter are stored as twelve blanks.
