@@ -1,11 +1,15 @@
 // The game's boxes and program end on Qt Widgets.
 #include "platform/QtPlatform.h"
+#include "platform/WindowFrame.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,7 +44,40 @@ QString boxText(const QString& prompt)
     return text;
 }
 
+// Room a usual title bar takes besides its title: the window's icon and up to three buttons on one side, and
+// as much on the other, since most window managers centre the title.
+constexpr int TitleBarAllowance = 200;
+
+int titleBarWidth(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true); // title bars mostly show the title in bold
+    return QFontMetrics(font).horizontalAdvance(title) + TitleBarAllowance;
+}
+
+// A box sizes itself to its contents and leaves too little room for a short text's title ("Winner" would show
+// as "W..."); its layouts override a minimum width, so a spacer across the box widens it.
+void widenForTitle(QDialog& box)
+{
+    (void)box.sizeHint(); // an input dialog builds its layout only when it is first measured
+    auto* spacer = new QSpacerItem(titleBarWidth(box.windowTitle()), 0, QSizePolicy::Minimum);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+    else if (box.layout() != nullptr)
+        box.layout()->addItem(spacer);
+    else
+        delete spacer;
+}
+
 } // namespace
+
+// Once the window is on screen every box belongs to it: modal to it and centred on it. Before that (the
+// start-up prompts) a box stands on its own, centred on the screen, since an unmapped window is no parent a
+// window manager can place a box over.
+QWidget* QtPlatform::boxParent() const
+{
+    return window != nullptr && window->isVisible() ? window : nullptr;
+}
 
 // Without a window manager nobody hands the keyboard back to the window when a box closes, and its
 // shortcuts would stay dead until the next click.
@@ -54,24 +91,26 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
 {
     if (beforeEachBox)
         beforeEachBox();
-    QMessageBox box(window);
+    QMessageBox box(boxParent());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // a name such as "<b>x</b>" is shown as typed
     box.setText(boxText(prompt));
+    QPushButton* yes = nullptr;
     if (buttons == ButtonsYesNo) {
-        QPushButton* yes = box.addButton(QMessageBox::Yes);
-        QPushButton* no = box.addButton(QMessageBox::No);
+        yes = box.addButton(QMessageBox::Yes);
         box.setDefaultButton(yes);
-        box.setEscapeButton(no); // Escape and the close box answer No
-        box.exec();
-        giveBackFocus();
-        return box.clickedButton() == yes ? AnswerYes : AnswerNo;
+        box.setEscapeButton(box.addButton(QMessageBox::No)); // Escape and the close box answer No
+    } else {
+        box.setIcon(buttons == ButtonsOkInformation ? QMessageBox::Information : QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
     }
-    box.setIcon(buttons == ButtonsOkInformation ? QMessageBox::Information : QMessageBox::NoIcon);
-    box.setStandardButtons(QMessageBox::Ok);
+    widenForTitle(box); // last: setting the icon lays the box out anew
+    offerNoResize(&box);
     box.exec();
     giveBackFocus();
-    return 1;
+    if (buttons != ButtonsYesNo)
+        return 1;
+    return box.clickedButton() == yes ? AnswerYes : AnswerNo;
 }
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title)
@@ -80,10 +119,19 @@ QString QtPlatform::inputBox(const QString& prompt, const QString& title)
         beforeEachBox();
     if (quitRequested)
         endProgram();
-    QInputDialog dialog(window);
+    QInputDialog dialog(boxParent());
+    if (dialog.parentWidget() == nullptr && window != nullptr) {
+        // A window of its own, not a dialog of a window that isn't there yet: a parentless dialog would name
+        // the unmapped client leader as the window it belongs to.
+        dialog.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint);
+        dialog.setWindowIcon(window->windowIcon());
+    }
     dialog.setWindowTitle(title);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
+    widenForTitle(dialog);
+    offerNoResize(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     giveBackFocus();
     if (quitRequested)

@@ -25,6 +25,7 @@ class QtPlatform : public QObject, public Platform
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QWidget* boxParent() const;
     void giveBackFocus();
 
     QWidget* window = nullptr;

@@ -1,9 +1,9 @@
 # Debian packages the game needs, and a helper that installs the missing ones with apt-get.
 # Sourced by the scripts beside it.
 
-BUILD_PACKAGES="g++ cmake make qt6-base-dev"
-TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation desktop-file-utils appstream"
-PLAY_PACKAGES="fonts-liberation"
+BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev"
+TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core desktop-file-utils appstream"
+PLAY_PACKAGES="fonts-liberation fonts-dejavu-core"
 
 # ensure_packages PKG...: installs those not yet installed, as root or through sudo.
 ensure_packages() {

@@ -1,5 +1,6 @@
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #include "window/FormWindow.h"
+#include "platform/WindowFrame.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -65,9 +66,14 @@ StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent)
     setFont(serif);
 }
 
+void StatusLabel::setCaption(const QString& caption)
+{
+    fitted = fitCaption(caption, font(), width());
+    setText(caption);
+}
+
 void StatusLabel::paintEvent(QPaintEvent*)
 {
-    const FittedCaption fitted = fitCaption(text(), font(), width());
     QPainter painter(this);
     painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -80,25 +86,46 @@ void StatusLabel::paintEvent(QPaintEvent*)
 
 BoardView::BoardView(frmBrindlow& form, QWidget* parent) : QWidget(parent), form(form)
 {
+    for (qint16 cell = 0; cell < frmBrindlow::CellCount; ++cell)
+        shown[cell] = form.Shape1[cell].FillColor;
     setFixedSize(qRound(frmBrindlow::ScaleWidth / TwipsPerPixel),
                  qRound(frmBrindlow::ScaleHeight / TwipsPerPixel));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardView::paintEvent(QPaintEvent*)
+void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(frmBrindlow::BackColor));
+    painter.fillRect(event->rect(), toQColor(frmBrindlow::BackColor));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1.0));
     for (const Shape& shape : form.Shape1) {
-        // A circle in a box of unequal sides takes the shorter side and sits in the middle of the box.
-        const QRectF box = pixels(shape.Left, shape.Top, shape.Width, shape.Height);
-        const qreal diameter = std::min(box.width(), box.height());
-        QRectF circle(0, 0, diameter, diameter);
-        circle.moveCenter(box.center());
+        const QRectF circle = circleOf(shape);
+        if (!event->region().intersects(circle.toAlignedRect()))
+            continue;
         painter.setBrush(toQColor(shape.FillColor));
         painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5)); // the outline stays inside the circle
+    }
+}
+
+// A circle in a box of unequal sides takes the shorter side and sits in the middle of the box.
+QRectF BoardView::circleOf(const Shape& shape)
+{
+    const QRectF box = pixels(shape.Left, shape.Top, shape.Width, shape.Height);
+    const qreal diameter = std::min(box.width(), box.height());
+    QRectF circle(0, 0, diameter, diameter);
+    circle.moveCenter(box.center());
+    return circle;
+}
+
+void BoardView::showChanges()
+{
+    for (qint16 cell = 0; cell < frmBrindlow::CellCount; ++cell) {
+        const Shape& shape = form.Shape1[cell];
+        if (shown[cell] != shape.FillColor) {
+            shown[cell] = shape.FillColor;
+            update(circleOf(shape).toAlignedRect());
+        }
     }
 }
 
@@ -118,6 +145,9 @@ void BoardView::mousePressEvent(QMouseEvent* event)
 FormWindow::FormWindow(Platform& platform)
     : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView))
 {
+    // The window keeps one size, so its title bar offers no maximise button and no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral(" Brindlow"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/brindlow-32.xpm"), QSize(32, 32));
@@ -166,17 +196,21 @@ void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination
     });
 }
 
+// Touches only what changed, so a press repaints one circle and the status line, not the whole window.
 void FormWindow::refresh()
 {
-    QPalette colours = lblturn->palette();
-    colours.setColor(QPalette::WindowText, toQColor(brindlow.lblturn.ForeColor));
-    lblturn->setPalette(colours);
+    const QColor fore = toQColor(brindlow.lblturn.ForeColor);
+    if (lblturn->palette().color(QPalette::WindowText) != fore) {
+        QPalette colours = lblturn->palette();
+        colours.setColor(QPalette::WindowText, fore);
+        lblturn->setPalette(colours);
+    }
     if (lblturn->text() != brindlow.lblturn.Caption) {
-        lblturn->setText(brindlow.lblturn.Caption);
+        lblturn->setCaption(brindlow.lblturn.Caption);
         // The label's accessible name is whose turn it is; setting it tells assistive technology at once.
         lblturn->setAccessibleName(brindlow.lblturn.Caption);
     }
-    boardView->update();
+    boardView->showChanges();
 }
 
 void FormWindow::start()
@@ -184,6 +218,7 @@ void FormWindow::start()
     brindlow.Form_Load();
     refresh();
     adjustSize();
+    offerNoResize(this);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     show();

@@ -32,14 +32,26 @@ class StatusLabel : public QLabel
     static constexpr qreal MinimumScale = 0.75;
     explicit StatusLabel(QWidget* parent);
 
+    // Shows the caption, fitted to the label once here rather than on every paint.
+    void setCaption(const QString& caption);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    FittedCaption fitted;
 };
 
 class BoardView : public QWidget
 {
   public:
     BoardView(frmBrindlow& form, QWidget* parent);
+
+    // The circle of a cell, in the board's pixels.
+    static QRectF circleOf(const Shape& shape);
+
+    // Repaints the circles whose colour changed since they were last shown, and only those.
+    void showChanges();
 
     std::function<void()> afterPress;
 
@@ -49,6 +61,8 @@ class BoardView : public QWidget
 
   private:
     frmBrindlow& form;
+    // What the screen shows of each cell: the form's colours as of the last showChanges.
+    std::array<quint32, frmBrindlow::CellCount> shown;
 };
 
 class FormWindow : public QMainWindow
