@@ -43,9 +43,9 @@ xcb_atom_t hintsAtom(xcb_connection_t* connection)
 void offerNoResize(QWidget* window)
 {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr)
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) // not on X11, or (offscreen) on no real X connection
         return;
-    xcb_connection_t* connection = x11->connection();
     const xcb_atom_t atom = hintsAtom(connection);
     if (atom == XCB_ATOM_NONE)
         return;
