@@ -2,7 +2,8 @@
 # Sourced by the scripts beside it.
 
 BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev"
-TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core desktop-file-utils appstream"
+TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core desktop-file-utils appstream\
+    xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland"
 PLAY_PACKAGES="fonts-liberation fonts-dejavu-core"
 
 # ensure_packages PKG...: installs those not yet installed, as root or through sudo.
