@@ -1,9 +1,11 @@
 # Debian packages the game needs, and a helper that installs the missing ones with apt-get.
 # Sourced by the scripts beside it.
 
-BUILD_PACKAGES="g++ cmake make qt6-base-dev"
+BUILD_PACKAGES="g++ cmake make qt6-base-dev librsvg2-bin"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation desktop-file-utils appstream"
 PLAY_PACKAGES="fonts-liberation"
+# What ./scripts/package.sh needs besides BUILD_PACKAGES (which cover debian/control's Build-Depends).
+PACKAGE_PACKAGES="build-essential dpkg-dev debhelper fakeroot lintian blhc"
 
 # ensure_packages PKG...: installs those not yet installed, as root or through sudo.
 ensure_packages() {
