@@ -1,10 +1,12 @@
 # Debian packages the game needs, and a helper that installs the missing ones with apt-get.
 # Sourced by the scripts beside it.
 
-BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev"
-TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core desktop-file-utils appstream\
-    xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland"
+BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin"
+TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core
+    desktop-file-utils appstream xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland"
 PLAY_PACKAGES="fonts-liberation fonts-dejavu-core"
+# What ./scripts/package.sh needs besides BUILD_PACKAGES (which cover debian/control's Build-Depends).
+PACKAGE_PACKAGES="build-essential dpkg-dev debhelper fakeroot lintian blhc"
 
 # ensure_packages PKG...: installs those not yet installed, as root or through sudo.
 ensure_packages() {

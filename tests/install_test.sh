@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the game into a scratch prefix and checks the tree a desktop needs: the program, a valid launcher,
-# valid metadata, and the icon at 16 x 16 and 32 x 32.
+# valid metadata, the icon at every size and as SVG, and the manual page. Then checks that Debian's layout
+# for games (BRINDLOW_INSTALL_BINDIR=games) puts the program in games/ instead of bin/.
+#
+#   install_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+source_dir=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() {
@@ -13,17 +21,19 @@ fail() {
 }
 
 [ -x "$prefix/bin/brindlow" ] || fail "bin/brindlow missing or not executable"
+[ ! -e "$prefix/games" ] || fail "games/ installed without BRINDLOW_INSTALL_BINDIR=games"
 launcher="$prefix/share/applications/org.brindlow.Brindlow.desktop"
 [ -f "$launcher" ] || fail "launcher missing"
 desktop-file-validate "$launcher" || fail "desktop-file-validate rejects the launcher"
 grep -qx 'Categories=Game;BoardGame;' "$launcher" || fail "launcher categories"
 grep -qx 'Icon=brindlow' "$launcher" || fail "launcher icon"
+grep -qx 'Exec=brindlow' "$launcher" || fail "launcher command"
 metainfo="$prefix/share/metainfo/org.brindlow.Brindlow.metainfo.xml"
 [ -f "$metainfo" ] || fail "metainfo missing"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
 
 # A PNG's width and height stand in its header, big-endian, at bytes 16 and 20.
-for size in 16 32; do
+for size in 16 32 48 64 128 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/brindlow.png"
     [ -f "$png" ] || fail "icon $png missing"
     [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$png is no PNG"
@@ -31,4 +41,22 @@ for size in 16 32; do
     height=$(od -An -tu4 --endian=big -j20 -N4 "$png" | tr -d ' ')
     [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x${height}, not ${size}x${size}"
 done
+svg="$prefix/share/icons/hicolor/scalable/apps/brindlow.svg"
+[ -f "$svg" ] || fail "scalable icon missing"
+grep -q '<svg xmlns="http://www.w3.org/2000/svg"' "$svg" || fail "$svg is no SVG"
+
+man="$prefix/share/man/man6/brindlow.6"
+[ -f "$man" ] || fail "manual page missing"
+grep -q '^\.TH BRINDLOW 6 ' "$man" || fail "$man is no section 6 manual page"
+
+# Debian's layout: configure a second tree with the games directory. Building it again would cost a whole
+# build, and the install rules copy whatever is at the built paths, so it borrows this build's outputs.
+games=$scratch/build-games
+cmake -S "$source_dir" -B "$games" -DBRINDLOW_TESTS=OFF -DBRINDLOW_INSTALL_BINDIR=games >/dev/null
+cp "$build/brindlow" "$games/brindlow"
+cp -r "$build/icons" "$games/icons"
+cmake --install "$games" --prefix "$scratch/games-prefix" >/dev/null
+[ -x "$scratch/games-prefix/games/brindlow" ] || fail "games/brindlow missing with BRINDLOW_INSTALL_BINDIR=games"
+[ ! -e "$scratch/games-prefix/bin" ] || fail "bin/ installed with BRINDLOW_INSTALL_BINDIR=games"
+[ -f "$scratch/games-prefix/share/man/man6/brindlow.6" ] || fail "manual page missing in the games layout"
 echo "install tree ok"
