@@ -16,11 +16,11 @@ jobs=$(nproc)
 echo "== build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLOW_WERROR=ON -DBRINDLOW_TESTS=ON -DBRINDLOW_BENCHMARKS=ON
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+ctest --test-dir build --output-on-failure --timeout 120 -j"$jobs"
 
 echo "== build and test with sanitizers"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLOW_WERROR=ON -DBRINDLOW_SANITIZE=ON \
     -DBRINDLOW_TESTS=ON
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+    ctest --test-dir build-sanitize --output-on-failure --timeout 120 -j"$jobs"
