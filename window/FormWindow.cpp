@@ -1,5 +1,6 @@
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #include "window/FormWindow.h"
+#include "window/BoardAccessible.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -38,6 +39,16 @@ QString oneLine(const QString& caption)
 }
 
 } // namespace
+
+// A circle in a box of unequal sides takes the shorter side and sits in the middle of the box.
+QRectF circleOf(const Shape& shape)
+{
+    const QRectF box = pixels(shape.Left, shape.Top, shape.Width, shape.Height);
+    const qreal diameter = std::min(box.width(), box.height());
+    QRectF circle(0, 0, diameter, diameter);
+    circle.moveCenter(box.center());
+    return circle;
+}
 
 FittedCaption fitCaption(const QString& caption, const QFont& font, qreal width)
 {
@@ -92,13 +103,8 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1.0));
     for (const Shape& shape : form.Shape1) {
-        // A circle in a box of unequal sides takes the shorter side and sits in the middle of the box.
-        const QRectF box = pixels(shape.Left, shape.Top, shape.Width, shape.Height);
-        const qreal diameter = std::min(box.width(), box.height());
-        QRectF circle(0, 0, diameter, diameter);
-        circle.moveCenter(box.center());
         painter.setBrush(toQColor(shape.FillColor));
-        painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5)); // the outline stays inside the circle
+        painter.drawEllipse(circleOf(shape).adjusted(0.5, 0.5, -0.5, -0.5)); // the outline stays inside
     }
 }
 
@@ -127,12 +133,12 @@ FormWindow::FormWindow(Platform& platform)
     lblturn->setGeometry(pixels(frmBrindlow::LabelLeft, frmBrindlow::LabelTop, frmBrindlow::LabelWidth,
                                 frmBrindlow::LabelHeight)
                              .toRect());
+    BoardAccessible::install();
     boardView->afterPress = [this] { refresh(); };
     setAccessibleName(QStringLiteral("Brindlow"));
     boardView->setAccessibleName(QStringLiteral("Board"));
-    boardView->setAccessibleDescription(
-        QStringLiteral("Seven columns of six cells; click a column to drop a checker"));
-    lblturn->setAccessibleDescription(QStringLiteral("Whose turn it is"));
+    boardView->setAccessibleDescription(QStringLiteral(
+        "Seven columns of six cells, rows counted from the top; click a column to drop a checker"));
     setCentralWidget(boardView);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never moves
@@ -173,9 +179,11 @@ void FormWindow::refresh()
     lblturn->setPalette(colours);
     if (lblturn->text() != brindlow.lblturn.Caption) {
         lblturn->setText(brindlow.lblturn.Caption);
-        // The label's accessible name is whose turn it is; setting it tells assistive technology at once.
+        // The label's accessible name is whose turn it is; a screen reader hears it as a notification.
         lblturn->setAccessibleName(brindlow.lblturn.Caption);
+        BoardAccessible::statusChanged(lblturn);
     }
+    BoardAccessible::cellsChanged(boardView);
     boardView->update();
 }
 

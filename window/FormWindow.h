@@ -17,6 +17,9 @@ constexpr qreal TwipsPerPixel = 15.0;
 
 QColor toQColor(quint32 colour);
 
+// Where a cell's circle is drawn on the board, in pixels.
+QRectF circleOf(const Shape& shape);
+
 // The status line as the label draws it: on one line, shrunk to at most MinimumScale of its size and then
 // cut in the middle when it is still too wide, so the colour word at its end always shows.
 struct FittedCaption
@@ -42,6 +45,8 @@ class BoardView : public QWidget
     BoardView(frmBrindlow& form, QWidget* parent);
 
     std::function<void()> afterPress;
+
+    const frmBrindlow& brindlow() const { return form; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
