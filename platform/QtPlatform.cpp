@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,20 @@ void QtPlatform::giveBackFocus()
         window->activateWindow();
 }
 
+// A box opened by a press (the winner's, the tie's) would take the keyboard within milliseconds of the press,
+// before a screen reader has dealt with the press itself; Orca then takes the box as the window it already
+// knew and reads only its button. Shown at once but made active a moment later, the box is read in full.
+void QtPlatform::activateAfterThePress(QWidget& box)
+{
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        return;
+    box.setAttribute(Qt::WA_ShowWithoutActivating);
+    QTimer::singleShot(PressSettleMs, &box, [&box] {
+        box.activateWindow();
+        box.raise();
+    });
+}
+
 qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
 {
     if (beforeEachBox)
@@ -63,12 +78,14 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
         QPushButton* no = box.addButton(QMessageBox::No);
         box.setDefaultButton(yes);
         box.setEscapeButton(no); // Escape and the close box answer No
+        activateAfterThePress(box);
         box.exec();
         giveBackFocus();
         return box.clickedButton() == yes ? AnswerYes : AnswerNo;
     }
     box.setIcon(buttons == ButtonsOkInformation ? QMessageBox::Information : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    activateAfterThePress(box);
     box.exec();
     giveBackFocus();
     return 1;

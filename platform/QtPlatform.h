@@ -26,6 +26,9 @@ class QtPlatform : public QObject, public Platform
 
   private:
     void giveBackFocus();
+    static void activateAfterThePress(QWidget& box);
+
+    static constexpr int PressSettleMs = 200;
 
     QWidget* window = nullptr;
     std::function<void()> beforeEachBox;
