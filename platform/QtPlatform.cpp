@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,24 +52,23 @@ void QtPlatform::giveBackFocus()
         window->activateWindow();
 }
 
-// A box opened by a press (the winner's, the tie's) would take the keyboard within milliseconds of the press,
-// before a screen reader has dealt with the press itself; Orca then takes the box as the window it already
-// knew and reads only its button. Shown at once but made active a moment later, the box is read in full.
-void QtPlatform::activateAfterThePress(QWidget& box)
+// A box opened by a press (the winner's, the tie's) would be active within milliseconds of the press, before
+// a screen reader has dealt with the press itself; Orca then takes the box for the window it already knew and
+// reads only its button. So such a box opens a moment later; meanwhile the board is painted and input waits.
+void QtPlatform::letThePressBeHeard()
 {
     if (QGuiApplication::mouseButtons() == Qt::NoButton)
         return;
-    box.setAttribute(Qt::WA_ShowWithoutActivating);
-    QTimer::singleShot(PressSettleMs, &box, [&box] {
-        box.activateWindow();
-        box.raise();
-    });
+    QEventLoop wait;
+    QTimer::singleShot(PressSettleMs, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
 {
     if (beforeEachBox)
         beforeEachBox();
+    letThePressBeHeard();
     QMessageBox box(window);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // a name such as "<b>x</b>" is shown as typed
@@ -78,14 +78,12 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
         QPushButton* no = box.addButton(QMessageBox::No);
         box.setDefaultButton(yes);
         box.setEscapeButton(no); // Escape and the close box answer No
-        activateAfterThePress(box);
         box.exec();
         giveBackFocus();
         return box.clickedButton() == yes ? AnswerYes : AnswerNo;
     }
     box.setIcon(buttons == ButtonsOkInformation ? QMessageBox::Information : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
-    activateAfterThePress(box);
     box.exec();
     giveBackFocus();
     return 1;

@@ -26,7 +26,7 @@ class QtPlatform : public QObject, public Platform
 
   private:
     void giveBackFocus();
-    static void activateAfterThePress(QWidget& box);
+    static void letThePressBeHeard();
 
     static constexpr int PressSettleMs = 200;
 
