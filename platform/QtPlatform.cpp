@@ -4,12 +4,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -87,10 +89,23 @@ void QtPlatform::giveBackFocus()
         window->activateWindow();
 }
 
+// A box opened by a press (the winner's, the tie's) would be active within milliseconds of the press, before
+// a screen reader has dealt with the press itself; Orca then takes the box for the window it already knew and
+// reads only its button. So such a box opens a moment later; meanwhile the board is painted and input waits.
+void QtPlatform::letThePressBeHeard()
+{
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        return;
+    QEventLoop wait;
+    QTimer::singleShot(PressSettleMs, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
 {
     if (beforeEachBox)
         beforeEachBox();
+    letThePressBeHeard();
     QMessageBox box(boxParent());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // a name such as "<b>x</b>" is shown as typed

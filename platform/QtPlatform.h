@@ -27,6 +27,9 @@ class QtPlatform : public QObject, public Platform
   private:
     QWidget* boxParent() const;
     void giveBackFocus();
+    static void letThePressBeHeard();
+
+    static constexpr int PressSettleMs = 200;
 
     QWidget* window = nullptr;
     std::function<void()> beforeEachBox;

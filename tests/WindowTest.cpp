@@ -244,6 +244,49 @@ TEST(Window, AssistiveTechnologyHearsTheStatusLine)
     EXPECT_EQ(window.statusLabel()->accessibleName(), window.statusLabel()->text());
 }
 
+// What a screen reader is told of the board and the status line: the board is a table of its 42 cells, each
+// cell says what it holds and lies on its circle, and a press tells of the one cell it filled and the new
+// turn.
+TEST(Window, AssistiveTechnologyReadsTheBoardAsATable)
+{
+    ScriptedWindow scripted;
+    BoardView* board = scripted.window.board();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->tableInterface()->rowCount(), 6);
+    EXPECT_EQ(table->tableInterface()->columnCount(), 7);
+    for (int cell = 0; cell < 42; ++cell) {
+        QAccessibleInterface* child = table->child(cell);
+        ASSERT_EQ(child, table->tableInterface()->cellAt(cell / 7, cell % 7)) << cell;
+        EXPECT_EQ(table->indexOfChild(child), cell);
+        EXPECT_EQ(child->tableCellInterface()->rowIndex() * 7 + child->tableCellInterface()->columnIndex(),
+                  cell);
+        EXPECT_EQ(child->role(), QAccessible::Cell);
+        EXPECT_FALSE(child->state().focusable);
+        EXPECT_EQ(child->actionInterface(), nullptr);
+    }
+    EXPECT_EQ(table->child(42)->object(), scripted.window.statusLabel());
+    EXPECT_EQ(table->child(42)->role(), QAccessible::Notification);
+
+    // Qt tells assistive technology of changed names only when one listens, which none does here; the names
+    // are read afresh at every question.
+    press(board, QPointF(30, 100)); // black into cell 35
+    press(board, QPointF(90, 100)); // red into cell 36
+    const struct
+    {
+        int cell;
+        QString name;
+        QPoint circleTopLeft;
+    } cells[] = {{35, QStringLiteral("Row 6, column 1: black"), QPoint(12, 248)},
+                 {36, QStringLiteral("Row 6, column 2: red"), QPoint(68, 248)},
+                 {6, QStringLiteral("Row 1, column 7: empty"), QPoint(348, 8)}};
+    for (const auto& [cell, name, circleTopLeft] : cells) {
+        EXPECT_EQ(table->child(cell)->text(QAccessible::Name), name);
+        EXPECT_EQ(table->child(cell)->rect(), QRect(board->mapToGlobal(circleTopLeft), QSize(41, 41)));
+    }
+}
+
 TEST(Window, PressesReachTheirColumns)
 {
     constexpr int Nothing = -1;

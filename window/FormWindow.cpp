@@ -1,6 +1,7 @@
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #include "window/FormWindow.h"
 #include "platform/WindowFrame.h"
+#include "window/BoardAccessible.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -39,6 +40,16 @@ QString oneLine(const QString& caption)
 }
 
 } // namespace
+
+// A circle in a box of unequal sides takes the shorter side and sits in the middle of the box.
+QRectF circleOf(const Shape& shape)
+{
+    const QRectF box = pixels(shape.Left, shape.Top, shape.Width, shape.Height);
+    const qreal diameter = std::min(box.width(), box.height());
+    QRectF circle(0, 0, diameter, diameter);
+    circle.moveCenter(box.center());
+    return circle;
+}
 
 FittedCaption fitCaption(const QString& caption, const QFont& font, qreal width)
 {
@@ -108,24 +119,20 @@ void BoardView::paintEvent(QPaintEvent* event)
     }
 }
 
-// A circle in a box of unequal sides takes the shorter side and sits in the middle of the box.
-QRectF BoardView::circleOf(const Shape& shape)
-{
-    const QRectF box = pixels(shape.Left, shape.Top, shape.Width, shape.Height);
-    const qreal diameter = std::min(box.width(), box.height());
-    QRectF circle(0, 0, diameter, diameter);
-    circle.moveCenter(box.center());
-    return circle;
-}
-
+// A checker falls down its column, so the column it lands in is repainted whole, from the top circle (where
+// the press may have been) to the bottom one; assistive technology hears of each changed cell.
 void BoardView::showChanges()
 {
     for (qint16 cell = 0; cell < frmBrindlow::CellCount; ++cell) {
         const Shape& shape = form.Shape1[cell];
-        if (shown[cell] != shape.FillColor) {
-            shown[cell] = shape.FillColor;
-            update(circleOf(shape).toAlignedRect());
-        }
+        if (shown[cell] == shape.FillColor)
+            continue;
+        shown[cell] = shape.FillColor;
+        const Shape& top = form.Shape1[cell % frmBrindlow::Columns];
+        const Shape& bottom =
+            form.Shape1[frmBrindlow::CellCount - frmBrindlow::Columns + cell % frmBrindlow::Columns];
+        update(circleOf(top).united(circleOf(bottom)).toAlignedRect());
+        BoardAccessible::cellChanged(this, cell);
     }
 }
 
@@ -157,12 +164,12 @@ FormWindow::FormWindow(Platform& platform)
     lblturn->setGeometry(pixels(frmBrindlow::LabelLeft, frmBrindlow::LabelTop, frmBrindlow::LabelWidth,
                                 frmBrindlow::LabelHeight)
                              .toRect());
+    BoardAccessible::install();
     boardView->afterPress = [this] { refresh(); };
     setAccessibleName(QStringLiteral("Brindlow"));
     boardView->setAccessibleName(QStringLiteral("Board"));
-    boardView->setAccessibleDescription(
-        QStringLiteral("Seven columns of six cells; click a column to drop a checker"));
-    lblturn->setAccessibleDescription(QStringLiteral("Whose turn it is"));
+    boardView->setAccessibleDescription(QStringLiteral(
+        "Seven columns of six cells, rows counted from the top; click a column to drop a checker"));
     setCentralWidget(boardView);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never moves
@@ -207,8 +214,9 @@ void FormWindow::refresh()
     }
     if (lblturn->text() != brindlow.lblturn.Caption) {
         lblturn->setCaption(brindlow.lblturn.Caption);
-        // The label's accessible name is whose turn it is; setting it tells assistive technology at once.
+        // The label's accessible name is whose turn it is; a screen reader hears it as a notification.
         lblturn->setAccessibleName(brindlow.lblturn.Caption);
+        BoardAccessible::statusChanged(lblturn);
     }
     boardView->showChanges();
 }

@@ -17,6 +17,9 @@ constexpr qreal TwipsPerPixel = 15.0;
 
 QColor toQColor(quint32 colour);
 
+// Where a cell's circle is drawn on the board, in pixels.
+QRectF circleOf(const Shape& shape);
+
 // The status line as the label draws it: on one line, shrunk to at most MinimumScale of its size and then
 // cut in the middle when it is still too wide, so the colour word at its end always shows.
 struct FittedCaption
@@ -47,13 +50,12 @@ class BoardView : public QWidget
   public:
     BoardView(frmBrindlow& form, QWidget* parent);
 
-    // The circle of a cell, in the board's pixels.
-    static QRectF circleOf(const Shape& shape);
-
     // Repaints the circles whose colour changed since they were last shown, and only those.
     void showChanges();
 
     std::function<void()> afterPress;
+
+    const frmBrindlow& brindlow() const { return form; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
