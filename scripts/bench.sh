@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Measures Brindlow: one press and one paint (Google Benchmark), then start-up to the first name prompt side
-# by side with the toolkit's floor (a minimal Qt program that shows the same dialog over a hidden window).
+# Measures Brindlow: one press and one paint (Google Benchmark), then click-to-pixel latency and start-up to the
+# first name prompt, each side by side with the toolkit's floor (a bare Qt program doing the same).
 #
 #   ./scripts/bench.sh              everything
 #   ./scripts/bench.sh --no-startup only the press and paint benchmarks
@@ -24,6 +24,17 @@ QT_QPA_PLATFORM=offscreen build-bench/bench/paint_benchmark --benchmark_repetiti
     --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '_(median|stddev) '
 
 [ "$startup" = 1 ] || exit 0
+
+# Click to pixel: from an XTest press to the first damage on the board, against a bare Qt widget that fills
+# one circle on a press, in alternating rounds on one private Xvfb.
+latency_probe=${LATENCY_PROBE:-../shared/tools/latency-probe}
+if [ -x "$latency_probe/run.sh" ]; then
+    ensure_packages xvfb x11-utils xdotool imagemagick libx11-dev libxtst-dev libxdamage-dev
+    echo "== click to pixel: ${LATENCY_ROUNDS:-5} alternating rounds of 14 clicks each"
+    "$latency_probe/run.sh" "$PWD/build-bench/brindlow" "${LATENCY_ROUNDS:-5}" | sed -n '/^ *n timeouts/,$p'
+else
+    echo "== click to pixel: skipped, no latency probe at $latency_probe (set LATENCY_PROBE)"
+fi
 
 probe_source=${STARTUP_PROBE:-../shared/tools/startup-probe}
 if [ ! -x "$probe_source/probe.sh" ]; then

@@ -9,7 +9,12 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     exit 1
 fi
 
-ensure_packages $BUILD_PACKAGES $PLAY_PACKAGES
+# In a Wayland session the game runs as a Wayland client, which needs Qt's Wayland platform.
+session_packages=()
+if [ -n "${WAYLAND_DISPLAY:-}" ] || [ "${XDG_SESSION_TYPE:-}" = wayland ]; then
+    session_packages=(qt6-wayland)
+fi
+ensure_packages $BUILD_PACKAGES $PLAY_PACKAGES "${session_packages[@]}"
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBRINDLOW_TESTS=OFF >/dev/null
 fi
