@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long one full paint of the window's client area takes: background, 42 circles and the status line.
 #include "platform/ScriptedPlatform.h"
 #include "window/FormWindow.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long one press takes: the column choice, the drop and every end-of-click check, with no box shown.
 #include "game/frmBrindlow.h"
 #include "platform/ScriptedPlatform.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board: where each circle stands, and emptying it.
 #include "game/frmBrindlow.h"
 

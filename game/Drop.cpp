@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where a checker lands when a column is clicked.
 #include "game/frmBrindlow.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whose checker a move places, and the status line that names the player to move next.
 #include "game/frmBrindlow.h"
 #include "platform/TextOps.h"

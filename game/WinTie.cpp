@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // After every press: the search for four in a line, the winner's box, and the tie.
 #include "game/frmBrindlow.h"
 #include "platform/Platform.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's one form: its 42 circles, its status label, its nine variables and every handler.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game needs from its desktop: a modal message box, a modal input box and the end of the program.
 #pragma once
 

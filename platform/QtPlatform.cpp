@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's boxes and program end on Qt Widgets.
 #include "platform/QtPlatform.h"
 #include "platform/WindowFrame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A desktop with no screen: every box is answered from a script and recorded.
 #include "platform/ScriptedPlatform.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A desktop with no screen: every box is answered from a script and recorded. The tests, the benchmarks and
 // the screenshot tool all play the game on it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The title bar of a window that keeps one size: no maximise button and no resizing to offer.
 #include "platform/WindowFrame.h"
 

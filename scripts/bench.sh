@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures Brindlow: one press and one paint (Google Benchmark), then click-to-pixel latency and start-up to the
 # first name prompt, each side by side with the toolkit's floor (a bare Qt program doing the same).
 #

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Debian packages the game needs, and a helper that installs the missing ones with apt-get.
 # Sourced by the scripts beside it.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes docs/screenshot.png afresh: the game's real window in the middle of a game, drawn off screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."

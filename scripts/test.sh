@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what the tests need, checks the formatting, builds with warnings as errors and runs every test;
 # then builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test once more.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Names that try to break the game: each is stored uncorrupted, cut only between characters, and shown
 // upper-cased as Qt upper-cases it, in the status line and in the winner's box.
 #include "FormTestSupport.h"

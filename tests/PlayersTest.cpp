@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, New Game, Exit and the Help boxes: every box in order, and what each leaves behind.
 #include "FormTestSupport.h"
 

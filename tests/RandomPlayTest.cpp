@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long random play, checked press by press against a referee that keeps its own board and finds lines its
 // own way: from the checker just dropped, it counts equal neighbours in the four directions.
 #include "FormTestSupport.h"

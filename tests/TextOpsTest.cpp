@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Trimming, counting and cutting names as a reader counts characters.
 #include "platform/TextOps.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where each press drops a checker, and how the turn and the status line follow.
 #include "FormTestSupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end of every press: four in a line wins, a full board without one is a tie.
 #include "FormTestSupport.h"
 

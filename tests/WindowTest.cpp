@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real window under the offscreen platform: layout, pixels, presses, shortcuts, and the real boxes.
 #include "FormTestSupport.h"
 #include "platform/QtPlatform.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The built game as a player meets it, on a real X server: first with no window manager (where nobody but the
 # game hands the keyboard to its window), then under openbox (window manager hints, parents of the boxes),
 # then on a Wayland compositor, and finally with a display that isn't there. Every wait is bounded.

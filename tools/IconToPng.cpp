@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns the icon's XPM source into the PNG files a desktop's icon theme wants, at build time.
 #include <QImage>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the game's real window in the middle of a game, off screen, and saves it as the README's picture.
 #include "platform/ScriptedPlatform.h"
 #include "window/FormWindow.h"

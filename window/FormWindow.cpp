@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #include "window/FormWindow.h"
 #include "platform/WindowFrame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Help menu: the rules of the game and the program's credits.
 #include "game/frmBrindlow.h"
 #include "platform/Platform.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting the run, starting a new game, and leaving: the players' names are asked for here and nowhere else.
 #include "game/frmBrindlow.h"
 #include "platform/Platform.h"

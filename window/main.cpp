@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts Brindlow: the window asks for the players' names, then shows the board.
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
