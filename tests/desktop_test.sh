@@ -63,7 +63,10 @@ start_game() {
     "$game" >"$work/game.out" 2>"$work/game.err" &
     game_pid=$!
     pids+=("$game_pid")
-    until_ok 10 has_window "New Players" || { fail "no \"New Players\" prompt"; return 1; }
+    if ! until_ok 20 has_window "New Players"; then
+        fail "no \"New Players\" prompt; the game says: $(cat "$work/game.err"); windows: $(xdotool search --name . getwindowname %@ 2>&1 | tr '\n' '|')"
+        return 1
+    fi
     prompt=$(window_named "New Players")
 }
 answer_names() {
