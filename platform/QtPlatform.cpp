@@ -5,12 +5,14 @@
 #include "platform/QtPlatform.h"
 #include "platform/WindowFrame.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -94,10 +96,11 @@ void QtPlatform::giveBackFocus()
 
 // A box opened by a press (the winner's, the tie's) would be active within milliseconds of the press, before
 // a screen reader has dealt with the press itself; Orca then takes the box for the window it already knew and
-// reads only its button. So such a box opens a moment later; meanwhile the board is painted and input waits.
+// reads only its button. So, while a screen reader listens, such a box opens a moment later; meanwhile the
+// board is painted and input waits. Without one nothing waits.
 void QtPlatform::letThePressBeHeard()
 {
-    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+    if (!QAccessible::isActive() || QGuiApplication::mouseButtons() == Qt::NoButton)
         return;
     QEventLoop wait;
     QTimer::singleShot(PressSettleMs, &wait, &QEventLoop::quit);
@@ -149,6 +152,7 @@ QString QtPlatform::inputBox(const QString& prompt, const QString& title)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
     widenForTitle(dialog);
+    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize); // one line to type: nothing to resize
     offerNoResize(&dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     giveBackFocus();

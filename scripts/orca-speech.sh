@@ -8,6 +8,7 @@
 # Everything runs in a private display, session bus and accessibility bus, in one process group that is ended
 # at the end. Orca needs no sound for this: its debug log records every "SPEECH OUTPUT" line it would speak.
 # ORCA_LOG=FILE keeps the full debug log; WINS=N plays N games (black wins each in column 1), 1 by default.
+# After the wins it opens Rules and About, and plays a tie, which leads to the New Game question.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -120,6 +121,23 @@ timeout 5 bash -c "until [ \"\$(xdotool getactivewindow)\" = $main ]; do sleep 0
 xdotool key ctrl+r
 window '^Rules of the Game$' >/dev/null
 step "close the rules with Return"
+xdotool key Return
+step "Help > About (Ctrl+A)"
+xdotool key ctrl+a
+window '^About the Program$' >/dev/null
+step "close the credits with Return"
+xdotool key Return
+# A game that fills the board without a line: the tie box, then the New Game question.
+step "a tie game: 42 clicks"
+for column in 2 0 0 0 0 0 0 1 1 1 1 1 1 2 2 2 2 2 3 3 3 3 3 3 6 4 4 4 4 4 4 5 5 5 5 5 5 6 6 6 6 6; do
+    x=$(awk -v c="$column" 'BEGIN {printf "%d", (850 * c + 425) / 15}')
+    xdotool mousemove --window "$main" "$x" "$board_y" mousedown 1 sleep "${HOLD:-0.15}" mouseup 1 sleep 0.3
+done
+window "^CAT'S GAME\$" >/dev/null
+step "close the tie box with Return"
+xdotool key Return
+window '^New Game$' >/dev/null
+step "keep the names: Return (Yes)"
 xdotool key Return
 step "File > Exit (Ctrl+X)"
 xdotool key ctrl+x
