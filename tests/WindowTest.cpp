@@ -367,6 +367,7 @@ TEST(Window, WideCaptionsStayOnOneLineWithTheirColourWord)
     };
     const Case cases[] = {
         {QStringLiteral("WWWWWWWWWWWW'S TURN!  (BLACK)"), QStringLiteral("(BLACK)")},
+        {QString(40, u'W') + QStringLiteral("'S TURN!  (RED)"), QStringLiteral("(RED)")}, // shrinks the most
         {QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(12) +
              QStringLiteral("'S TURN!  (RED)"),
          QStringLiteral("(RED)")},
