@@ -10,6 +10,7 @@
 #include <xcb/xcb.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstring>
 
 namespace {

@@ -525,35 +525,6 @@ TEST(QtBoxes, OkBoxesBreakLinesAndShowTextAsTyped)
     }
 }
 
-TEST(QtBoxes, WinningLineAndStatusLineShowWhileTheWinnerBoxIsOpen)
-{
-    TestQtPlatform platform;
-    FormWindow window(platform);
-    platform.attach(&window, [&window] { window.refresh(); });
-    window.form().player1Name = QStringLiteral("Ann");
-    window.form().player2Name = QStringLiteral("Bob");
-    window.form().currentPlayer = 1;
-    window.refresh();
-    window.show();
-    for (const int column : {0, 1, 0, 1, 0, 1})
-        window.form().Form_MouseDown(1, 0, bandMiddle(column), 0);
-
-    QString captionAtBox;
-    QColor winningCellAtBox;
-    whenBoxOpens([&](QWidget* box) {
-        EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), QStringLiteral("ANN WINS!"));
-        QApplication::processEvents();
-        captionAtBox = window.statusLabel()->text();
-        winningCellAtBox = cellCentre(window.board()->grab().toImage(), window.form(), 14);
-        box->close();
-    });
-    QTest::mouseClick(window.board(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 100));
-    EXPECT_EQ(captionAtBox, QStringLiteral("BOB'S TURN!  (RED)"));
-    EXPECT_EQ(winningCellAtBox, QColor(Qt::black));
-    EXPECT_EQ(window.statusLabel()->text(), QStringLiteral("ANN'S TURN!  (BLACK)"));
-    EXPECT_EQ(cellCentre(window.board()->grab().toImage(), window.form(), 14), QColor(Qt::white));
-}
-
 // The real end of the program, in a process of its own: a request to quit during a name prompt (the desktop
 // session ending) ends the program at once with status 0, instead of asking again for ever.
 TEST(QtBoxes, AQuitRequestDuringTheNamePromptEndsTheProgram)

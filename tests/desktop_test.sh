@@ -86,6 +86,12 @@ answer_names() {
 # cell_x COLUMN, cell_y ROW: the centre of that circle on the screen
 cell_x() { echo $((wx + 32 + 56 * $1)); }
 cell_y() { echo $((board_top + 28 + 48 * $1)); }
+# red_text: the status line (233 x 17 px at 80, 304 on the board) holds red letters
+red_text() {
+    local pixels
+    pixels=$(import -window root -crop "233x17+$((wx + 80))+$((board_top + 304))" -depth 8 txt:-)
+    grep -qE '^[0-9]+,[0-9]+: \((2[0-9][0-9]),([0-9]|[1-7][0-9]),([0-9]|[1-7][0-9])\)' <<<"$pixels"
+}
 click_column() {
     xdotool mousemove --sync "$(cell_x "$1")" "$((board_top + 100))" click 1
 }
@@ -132,9 +138,12 @@ start_game && answer_names && {
         fail "the press is not on the screen: $(pixel "$(cell_x 0)" "$(cell_y 5)")"
     for column in 1 0 1 0 1 0; do click_column "$column"; done
     if until_ok 5 has_window "Winner"; then
-        # While the winner is announced the winning checker is on the screen.
-        is_pixel "$(cell_x 0)" "$(cell_y 2)" 0,0,0 && ok "the winning line shows with the Winner box" ||
+        # While the winner is announced the winning checker is on the screen, and so is the status line as the
+        # winning move left it: the red player's turn, in red.
+        until_ok 3 is_pixel "$(cell_x 0)" "$(cell_y 2)" 0,0,0 && ok "the winning line shows with the Winner box" ||
             fail "the winning checker is not on the screen while the Winner box is open"
+        until_ok 3 red_text && ok "the status line shows red with the Winner box" ||
+            fail "the status line is not red while the Winner box is open"
         xdotool key Return
         until_ok 5 is_pixel "$(cell_x 0)" "$(cell_y 5)" 255,255,255 || fail "the board is not cleared on screen"
     else

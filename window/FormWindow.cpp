@@ -206,7 +206,7 @@ void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination
     });
 }
 
-// Touches only what changed, so a press repaints one circle and the status line, not the whole window.
+// Touches only what changed, so a press repaints one column and the status line, not the whole window.
 void FormWindow::refresh()
 {
     const QColor fore = toQColor(brindlow.lblturn.ForeColor);

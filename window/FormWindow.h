@@ -53,7 +53,7 @@ class BoardView : public QWidget
   public:
     BoardView(frmBrindlow& form, QWidget* parent);
 
-    // Repaints the circles whose colour changed since they were last shown, and only those.
+    // Repaints the columns whose circles changed colour since they were last shown, and only those.
     void showChanges();
 
     std::function<void()> afterPress;
