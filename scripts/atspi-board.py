@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 # Prints the running game's board as assistive technology sees it: the table, and each cell that is not empty.
+# With --click N it first clicks cell N the way Orca's "click the current item" does (its own event
+# synthesizer, at the middle of the cell's screen rectangle), as a player on a screen reader would.
 import sys
 import warnings
 
@@ -33,6 +35,15 @@ board = find(app, lambda n: n.get_role() == Atspi.Role.TABLE)
 if board is None:
     sys.exit("no table in brindlow")
 table = board.get_table_iface()  # the name Debian 12's Atspi has
+if sys.argv[1:2] == ["--click"]:
+    import time
+
+    from orca import eventsynthesizer
+
+    target = board.get_child_at_index(int(sys.argv[2]))
+    print(f"    Orca clicks {target.get_name()!r}")
+    eventsynthesizer.clickObject(target, 1)
+    time.sleep(1)
 print(f"    board: {board.get_name()!r}, table of {table.get_n_rows()} rows and {table.get_n_columns()} columns, "
       f"{board.get_child_count()} children")
 cells = 0

@@ -139,6 +139,10 @@ xdotool key Return
 window '^New Game$' >/dev/null
 step "keep the names: Return (Yes)"
 xdotool key Return
+sleep 1
+stamp=$(date +%H:%M:%S.%6N)
+{ echo "== Orca's own click on the cell at row 1, column 4"; /usr/bin/python3 scripts/atspi-board.py --click 3 2>&1 || true; } |
+    awk -v stamp="$stamp" '{print stamp "\t" $0}' >>"$work/steps"
 step "File > Exit (Ctrl+X)"
 xdotool key ctrl+x
 sleep 1.5
