@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The version is set once, in CMake's project(); the metadata's newest release, the manual page's header and
-# the Debian changelog's newest entry must all name that same version.
+# the Debian changelog's newest entry must all name that same version; and they name the same home page.
 #
 #   version_test.sh SOURCE_DIR VERSION
 set -euo pipefail
@@ -31,4 +31,16 @@ check "docs/brindlow.6 (.TH)" \
 # brindlow (VERSION-REVISION) DISTRIBUTION; urgency=...: the upstream part is all before the last hyphen.
 check "debian/changelog" \
     "$(sed -n '1s/^brindlow (\(.*\)-[^-]*).*/\1/p' "$source_dir/debian/changelog")"
+
+# The project has one home page, and every place that names one names it.
+homepage=$(sed -n 's/^Homepage: //p' "$source_dir/debian/control")
+[ -n "$homepage" ] || { echo "FAIL: debian/control names no Homepage" >&2; failed=1; }
+for file in desktop/org.brindlow.Brindlow.metainfo.xml docs/brindlow.6; do
+    if grep -qF "$homepage" "$source_dir/$file"; then
+        echo "ok: $file names the home page $homepage"
+    else
+        echo "FAIL: $file does not name the home page $homepage of debian/control" >&2
+        failed=1
+    fi
+done
 exit "$failed"
