@@ -136,7 +136,20 @@ start_game && answer_names && {
     click_column 0
     until_ok 3 is_pixel "$(cell_x 0)" "$(cell_y 5)" 0,0,0 && ok "a press is painted on the screen" ||
         fail "the press is not on the screen: $(pixel "$(cell_x 0)" "$(cell_y 5)")"
-    for column in 1 0 1 0 1 0; do click_column "$column"; done
+    # One gesture is one move: a fast double click, and a click that a screen reader repeats 2 ms later
+    # 1 px over, each drop one checker.
+    xdotool mousemove --sync "$(cell_x 1)" "$((board_top + 100))" click --repeat 2 --delay 40 1
+    until_ok 3 is_pixel "$(cell_x 1)" "$(cell_y 5)" 255,0,0 || fail "a double click dropped no red checker"
+    sleep 0.3
+    is_pixel "$(cell_x 1)" "$(cell_y 4)" 255,255,255 && ok "a double click drops one checker" ||
+        fail "a double click dropped a second checker: $(pixel "$(cell_x 1)" "$(cell_y 4)")"
+    xdotool mousemove --sync "$(cell_x 0)" "$((board_top + 100))" click 1 sleep 0.002 \
+        mousemove "$(($(cell_x 0) + 1))" "$((board_top + 100))" click 1
+    until_ok 3 is_pixel "$(cell_x 0)" "$(cell_y 4)" 0,0,0 || fail "a repeated click dropped no black checker"
+    sleep 0.3
+    is_pixel "$(cell_x 0)" "$(cell_y 3)" 255,255,255 && ok "a click repeated 2 ms later drops one checker" ||
+        fail "a click repeated 2 ms later dropped a second checker: $(pixel "$(cell_x 0)" "$(cell_y 3)")"
+    for column in 1 0 1 0; do click_column "$column"; done
     if until_ok 5 has_window "Winner"; then
         # While the winner is announced the winning checker is on the screen, and so is the status line as the
         # winning move left it: the red player's turn, in red.

@@ -152,6 +152,11 @@ void BoardView::mousePressEvent(QMouseEvent* event)
         afterPress();
 }
 
+// The second press of a double click is no move. One gesture of one player, or one command of a screen reader
+// (which clicks again at once when the pointer seems not to have moved), must never also make the opponent's
+// move; every other press is a move.
+void BoardView::mouseDoubleClickEvent(QMouseEvent*) {}
+
 FormWindow::FormWindow(Platform& platform)
     : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView))
 {

@@ -63,6 +63,7 @@ class BoardView : public QWidget
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     frmBrindlow& form;
