@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Builds the Debian package, checks it with lintian (any error or warning fails) and leaves it in dist/.
+# Builds the Debian package for the Debian release it runs on, checks it with lintian (any error or warning
+# fails) and leaves it in dist/.
 #
 # dpkg-buildpackage writes its results beside the source tree, and the parent of a clone may not be writable
 # (in CI, for one); so the package is built from a copy of the work tree in a scratch directory, which also
@@ -15,7 +16,18 @@ ensure_packages $BUILD_PACKAGES $PACKAGE_PACKAGES
 # Catches a Build-Depends in debian/control that the lists above lack.
 dpkg-checkbuilddeps
 
+# One source, built for each Debian release in Debian's usual way: a stable release's build gets the suffix
+# ~debNNu1, so that 1.0.0-1~deb12u1 < 1.0.0-1~deb13u1 < 1.0.0-1 (testing and unstable keep the plain
+# version). Upgrading Debian 12 to 13 with both builds in reach thus upgrades the game to the Debian 13 build,
+# and each release's files have names of their own.
+. /etc/os-release
 version=$(dpkg-parsechangelog -S Version)
+release="Debian ${VERSION_ID:-${VERSION_CODENAME:-unstable}} (${VERSION_CODENAME:-unstable})"
+if [ -n "${VERSION_ID:-}" ]; then
+    build_version="$version~deb${VERSION_ID}u1"
+else
+    build_version=$version
+fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 tree="$scratch/brindlow-${version%-*}"
@@ -32,14 +44,32 @@ else
     tar --exclude='./build*' --exclude=./dist -cf - . | tar -xf - -C "$tree"
 fi
 
+if [ "$build_version" != "$version" ]; then
+    changelog=$tree/debian/changelog
+    # The entry is dated by the commit it is built from (lintian wants it newer than the one it follows).
+    newest=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
+    commit=$(git log -1 --format=%ct 2>/dev/null || echo 0)
+    {
+        printf 'brindlow (%s) %s; urgency=medium\n\n  * Build for %s.\n\n' \
+            "$build_version" "$VERSION_CODENAME" "$release"
+        printf ' -- %s  %s\n\n' "$(dpkg-parsechangelog -l "$changelog" -S Maintainer)" \
+            "$(date -u -R -d "@$((commit > newest ? commit : newest + 1))")"
+        cat "$changelog"
+    } >"$scratch/changelog"
+    mv "$scratch/changelog" "$changelog"
+fi
+
 # blhc reads the build log for compiler and linker calls that lost Debian's hardening flags.
 (cd "$tree" && dpkg-buildpackage -us -uc -b) 2>&1 | tee "$scratch/build.log"
 echo "== blhc"
 blhc "$scratch/build.log"
 
-rm -rf dist
-mkdir dist
-mv "$scratch"/*.deb "$scratch"/*.buildinfo "$scratch"/*.changes "$scratch/build.log" dist/
+# dist/ keeps the builds for other releases beside this one.
+mkdir -p dist
+rm -f dist/brindlow*_"$build_version"_* "dist/build_$build_version.log"
+mv "$scratch"/*.deb "$scratch"/*.buildinfo "$scratch"/*.changes dist/
+mv "$scratch/build.log" "dist/build_$build_version.log"
 echo "== lintian"
-lintian --info --fail-on error,warning dist/*.changes
-ls -l dist/*.deb
+lintian --info --fail-on error,warning "dist/brindlow_${build_version}_$(dpkg --print-architecture).changes"
+echo "Built for $release:"
+ls -l dist/brindlow*_"$build_version"_*.deb
