@@ -4,25 +4,18 @@
 // Where a checker lands when a column is clicked.
 #include "game/frmBrindlow.h"
 
-namespace {
-
-constexpr float BandWidth = 850.0f;
-constexpr qint16 NoColumn = -1;
-
 // Seven bands of 850 twips, each including its left limit; a press at 5950 or further right (or one that is
 // not a number at all) picks no column. The bands, not the circles, decide: 852 is column 1.
-qint16 columnAt(float X)
+qint16 frmBrindlow::columnAt(float X)
 {
     if (X < BandWidth)
         return 0;
-    for (qint16 column = 1; column < frmBrindlow::Columns; ++column) {
+    for (qint16 column = 1; column < Columns; ++column) {
         if (BandWidth * column <= X && X < BandWidth * (column + 1))
             return column;
     }
     return NoColumn;
 }
-
-} // namespace
 
 void frmBrindlow::Form_MouseDown([[maybe_unused]] qint16 Button, [[maybe_unused]] qint16 Shift, float X,
                                  [[maybe_unused]] float Y)

@@ -56,6 +56,12 @@ class frmBrindlow
 
     static constexpr qsizetype MaxNameLength = 12;
 
+    // Each column takes the presses of a band 850 twips wide.
+    static constexpr float BandWidth = 850.0f;
+    static constexpr qint16 NoColumn = -1;
+    // The column whose band holds a press at X twips from the left, or NoColumn.
+    static qint16 columnAt(float X);
+
     explicit frmBrindlow(Platform& platform);
 
     // Controls.

@@ -116,6 +116,9 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // a name such as "<b>x</b>" is shown as typed
     box.setText(boxText(prompt));
+    // A screen reader reads a box's text from its description first; some skip a short label ("ANN WINS!")
+    // when they look for the text among the box's labels.
+    box.setAccessibleDescription(boxText(prompt));
     QPushButton* yes = nullptr;
     if (buttons == ButtonsYesNo) {
         yes = box.addButton(QMessageBox::Yes);

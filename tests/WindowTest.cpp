@@ -220,9 +220,9 @@ TEST(Window, KeepsItsSizeAndShapesAtAnyScale)
 }
 
 // What a screen reader is told: the window, the menus, and the board as a table of its 42 cells, each saying
-// what it holds and lying on its circle; the status line is a notification whose name follows every turn.
-// (Qt tells assistive technology of changes only when one listens, which none does offscreen; names are read
-// afresh at every question.)
+// its column, its row counted from the bottom and what it holds, lying on its circle and pressed by its one
+// action; the board holds the keyboard, the cells never. (Qt tells assistive technology of changes only when
+// one listens, which none does offscreen; names are read afresh at every question.)
 TEST(Window, AssistiveTechnologyReadsTheWindow)
 {
     ScriptedWindow scripted;
@@ -235,7 +235,7 @@ TEST(Window, AssistiveTechnologyReadsTheWindow)
     const QList<QAction*> menus = window.menuBar()->actions();
     EXPECT_EQ(name(menus[0]->menu()), QStringLiteral("File"));
     EXPECT_EQ(name(menus[1]->menu()), QStringLiteral("Help"));
-    EXPECT_EQ(window.board()->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(window.focusWidget(), window.board());
     EXPECT_EQ(window.statusLabel()->focusPolicy(), Qt::NoFocus);
 
     BoardView* board = window.board();
@@ -250,33 +250,89 @@ TEST(Window, AssistiveTechnologyReadsTheWindow)
         EXPECT_EQ(table->indexOfChild(child), cell);
         EXPECT_EQ(child->tableCellInterface()->rowIndex() * 7 + child->tableCellInterface()->columnIndex(),
                   cell);
-        EXPECT_EQ(child->role(), QAccessible::Cell);
         EXPECT_FALSE(child->state().focusable);
-        EXPECT_EQ(child->actionInterface(), nullptr);
+        ASSERT_NE(child->actionInterface(), nullptr);
+        EXPECT_EQ(child->actionInterface()->actionNames(),
+                  QStringList{QAccessibleActionInterface::pressAction()});
     }
     EXPECT_EQ(table->child(42)->object(), window.statusLabel());
-    EXPECT_EQ(table->child(42)->role(), QAccessible::Notification);
+    const int children = table->childCount();
+    EXPECT_EQ(table->indexOfChild(table->child(children - 1)), children - 1);
+    EXPECT_EQ(table->child(children), nullptr);
 
-    std::vector<QString> turns{name(window.statusLabel())};
-    for (const QPointF at : {QPointF(30, 100), QPointF(90, 100)}) { // black into cell 35, red into 36
-        press(board, at);
-        turns.push_back(name(window.statusLabel()));
-    }
-    EXPECT_EQ(turns, (std::vector<QString>{QStringLiteral("ANN'S TURN!  (BLACK)"),
-                                           QStringLiteral("BOB'S TURN!  (RED)"),
-                                           QStringLiteral("ANN'S TURN!  (BLACK)")}));
+    // A screen reader's press of a cell (row 6 of column 2) is a move in its column, made once the command is
+    // answered.
+    table->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window.form().moveCount, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.form().Shape1[36].FillColor, frmBrindlow::BlackColor) << boardPicture(window.form());
+    // One that believes its click went astray falls back on the action at once: one command, one move.
+    press(board, QPointF(30, 100)); // red into column 1
+    table->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.form().moveCount, 2) << boardPicture(window.form());
+    EXPECT_EQ(name(window.statusLabel()), QStringLiteral("ANN'S TURN!  (BLACK)"));
     const struct
     {
         int cell;
         QString name;
         QPoint circleTopLeft;
-    } cells[] = {{35, QStringLiteral("Row 6, column 1: black"), QPoint(12, 248)},
-                 {36, QStringLiteral("Row 6, column 2: red"), QPoint(68, 248)},
-                 {6, QStringLiteral("Row 1, column 7: empty"), QPoint(348, 8)}};
+    } cells[] = {{35, QStringLiteral("Column 1, row 1: red"), QPoint(12, 248)},
+                 {36, QStringLiteral("Column 2, row 1: black"), QPoint(68, 248)},
+                 {6, QStringLiteral("Column 7, row 6: empty"), QPoint(348, 8)}};
     for (const auto& [cell, name, circleTopLeft] : cells) {
         EXPECT_EQ(table->child(cell)->text(QAccessible::Name), name);
         EXPECT_EQ(table->child(cell)->rect(), QRect(board->mapToGlobal(circleTopLeft), QSize(41, 41)));
     }
+}
+
+// Each press is heard once, in the order of the screen: where the checker landed and whose turn it is now, or
+// that the column is full. A press that opens a box tells only the landing before it; the box says the rest,
+// and no turn is told after it.
+TEST(Window, AssistiveTechnologyHearsEveryPressOnce)
+{
+    ScriptedWindow scripted;
+    FormWindow& window = scripted.window;
+    std::vector<QString> heard;
+    window.tell = [&heard](const QString& news) { heard.push_back(news); };
+    scripted.platform.onBox = [&](const Box& box) {
+        window.refresh(); // as the real boxes do
+        heard.push_back(QStringLiteral("[%1] %2").arg(box.title, box.prompt));
+    };
+    auto play = [&window](std::initializer_list<int> columns) {
+        for (const int column : columns)
+            press(window.board(), QPointF((850 * column + 425) / 15.0, 100));
+    };
+
+    play({2, 2, 2, 2, 2, 2, 2});
+    EXPECT_EQ(heard.front(), QStringLiteral("Black in column 3, row 1. BOB'S TURN!  (RED)"));
+    EXPECT_EQ(heard[5], QStringLiteral("Red in column 3, row 6. ANN'S TURN!  (BLACK)"));
+    EXPECT_EQ(heard.back(), QStringLiteral("Column 3 is full. ANN'S TURN!  (BLACK)"));
+    press(window.board(), QPointF(5960 / 15.0, 100)); // beside the columns: nothing happened, nothing is said
+    EXPECT_EQ(heard.size(), 7u);
+
+    heard.clear();
+    play({0, 1, 0, 1, 0, 1, 0});
+    EXPECT_EQ(heard, (std::vector<QString>{
+                         QStringLiteral("Black in column 1, row 1. BOB'S TURN!  (RED)"),
+                         QStringLiteral("Red in column 2, row 1. ANN'S TURN!  (BLACK)"),
+                         QStringLiteral("Black in column 1, row 2. BOB'S TURN!  (RED)"),
+                         QStringLiteral("Red in column 2, row 2. ANN'S TURN!  (BLACK)"),
+                         QStringLiteral("Black in column 1, row 3. BOB'S TURN!  (RED)"),
+                         QStringLiteral("Red in column 2, row 3. ANN'S TURN!  (BLACK)"),
+                         QStringLiteral("Black in column 1, row 4."),
+                         QStringLiteral("[Winner] ANN WINS!"),
+                     }));
+
+    heard.clear();
+    scripted.platform.questions = {AnswerYes};
+    play({2, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3,
+          3, 3, 3, 6, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6});
+    ASSERT_EQ(heard.size(), 44u);
+    EXPECT_EQ(std::vector<QString>(heard.end() - 3, heard.end()),
+              (std::vector<QString>{QStringLiteral("Red in column 7, row 6."),
+                                    QStringLiteral("[CAT'S GAME] Tie Game...you both LOSE!"),
+                                    QStringLiteral("[New Game] Do you want to keep the same names?")}));
 }
 
 TEST(Window, PressesReachTheirColumns)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
-// What a screen reader is told about the board and the status line: the 42 cells as a table, whose turn it
-// is.
+// What a screen reader is told about the board: its 42 cells, what a press did, and whose turn it is.
 #include "window/BoardAccessible.h"
 #include "window/FormWindow.h"
 
@@ -14,12 +13,11 @@ namespace {
 
 class BoardTable;
 
-// One circle of the board. It takes no focus and has no action of its own: a screen reader that clicks it
-// clicks the circle on screen, and that press is a move like any other.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
+// What every object of ours that is no widget has in common: a parent board, no children, no relations.
+class PartOfBoard : public QAccessibleInterface
 {
   public:
-    CellAccessible(BoardTable* table, int cell) : board(table), cell(cell) {}
+    explicit PartOfBoard(BoardTable* table) : board(table) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -35,10 +33,25 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
+
+  protected:
+    BoardTable* board;
+};
+
+// One circle of the board. It takes no focus; its one action presses it, which drops a checker in its column
+// as a mouse press on it would. It is a picture rather than a table cell because screen readers step through
+// a table cell's name word by word, and a player looking for a column should hear one cell per step.
+class CellAccessible : public PartOfBoard,
+                       public QAccessibleTableCellInterface,
+                       public QAccessibleActionInterface
+{
+  public:
+    CellAccessible(BoardTable* table, int cell) : PartOfBoard(table), cell(cell) {}
+
+    QString text(QAccessible::Text t) const override;
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
     QAccessible::State state() const override
     {
         QAccessible::State state;
@@ -47,8 +60,11 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
     }
 
     bool isSelected() const override { return false; }
@@ -60,13 +76,54 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
   private:
-    BoardTable* board;
     int cell;
 };
 
-// The board as a table of 6 rows and 7 columns, row 1 at the top; the status line, drawn on the board, is its
-// one child after the 42 cells.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Where the news of a press is spoken: a notification that is never on screen and shows anew with each news.
+// Screen readers speak a notification as it shows, and ignore name changes of labels and cells.
+class NewsAccessible : public PartOfBoard
+{
+  public:
+    using PartOfBoard::PartOfBoard;
+
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? news : QString(); }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType) override { return nullptr; }
+
+    QString news;
+};
+#else
+// Orca builds its review of a window once and rebuilds it only when it sees the window change as a whole: the
+// selection of a page tab list changing (a notebook turning a page) is one such sign. After each change of
+// the board this empty, zero-sized page tab list, which review never shows, gives that sign.
+class PageTurnAccessible : public PartOfBoard
+{
+  public:
+    using PartOfBoard::PartOfBoard;
+
+    QString text(QAccessible::Text) const override { return {}; }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::PageTabList; }
+    QAccessible::State state() const override { return {}; }
+    void* interface_cast(QAccessible::InterfaceType) override { return nullptr; }
+};
+#endif
+
+// The board as a table of 6 rows and 7 columns, row index 0 at the top. Its children are the 42 cells, the
+// status line drawn on the board, and the object that carries the news of each press.
 class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
 {
   public:
@@ -77,18 +134,22 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
             if (id != 0)
                 QAccessible::deleteAccessibleInterface(id);
         }
+        if (extraId != 0)
+            QAccessible::deleteAccessibleInterface(extraId);
     }
 
-    const Shape& shape(int cell) const { return view->brindlow().Shape1[cell]; }
+    const frmBrindlow& form() const { return view->brindlow(); }
     BoardView* boardView() const { return view; }
 
-    int childCount() const override { return frmBrindlow::CellCount + QAccessibleWidget::childCount(); }
+    int childCount() const override { return frmBrindlow::CellCount + QAccessibleWidget::childCount() + 1; }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0)
+        if (index < 0 || index >= childCount())
             return nullptr;
         if (index < frmBrindlow::CellCount)
             return cellInterface(index);
+        if (index == childCount() - 1)
+            return extra();
         return QAccessibleWidget::child(index - frmBrindlow::CellCount);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
@@ -97,6 +158,8 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
             if (cellIds[cell] != 0 && QAccessible::accessibleInterface(cellIds[cell]) == child)
                 return cell;
         }
+        if (extraId != 0 && QAccessible::accessibleInterface(extraId) == child)
+            return childCount() - 1;
         const int index = QAccessibleWidget::indexOfChild(child);
         return index < 0 ? -1 : frmBrindlow::CellCount + index;
     }
@@ -131,7 +194,10 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
     {
         return QStringLiteral("Column %1").arg(column + 1);
     }
-    QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+    QString rowDescription(int row) const override
+    {
+        return QStringLiteral("Row %1").arg(frmBrindlow::Rows - row);
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return frmBrindlow::Columns; }
@@ -155,6 +221,20 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
         }
     }
 
+    void announce(const QString& news)
+    {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        static_cast<NewsAccessible*>(extra())->news = news;
+        QAccessibleEvent shown(extra(), QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+#else
+        QAccessibleEvent pageTurned(extra(), QAccessible::SelectionWithin);
+        QAccessible::updateAccessibility(&pageTurned);
+        QAccessibleAnnouncementEvent said(view, news);
+        QAccessible::updateAccessibility(&said);
+#endif
+    }
+
   private:
     QAccessibleInterface* cellInterface(int cell) const
     {
@@ -163,46 +243,64 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
                 new CellAccessible(const_cast<BoardTable*>(this), cell));
         return QAccessible::accessibleInterface(cellIds[cell]);
     }
+    QAccessibleInterface* extra() const
+    {
+        if (extraId == 0) {
+            auto* self = const_cast<BoardTable*>(this);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            extraId = QAccessible::registerAccessibleInterface(new NewsAccessible(self));
+#else
+            extraId = QAccessible::registerAccessibleInterface(new PageTurnAccessible(self));
+#endif
+        }
+        return QAccessible::accessibleInterface(extraId);
+    }
 
     BoardView* view;
     mutable std::array<QAccessible::Id, frmBrindlow::CellCount> cellIds{};
+    mutable QAccessible::Id extraId = 0;
 };
 
-QWindow* CellAccessible::window() const
+QWindow* PartOfBoard::window() const
 {
     return board->window();
 }
 
-QAccessibleInterface* CellAccessible::parent() const
+QAccessibleInterface* PartOfBoard::parent() const
 {
     return board;
 }
 
 QString CellAccessible::text(QAccessible::Text t) const
 {
-    if (t != QAccessible::Name)
-        return QString();
-    const quint32 colour = board->shape(cell).FillColor;
-    const QString holds = colour == frmBrindlow::BlackColor ? QStringLiteral("black")
-                          : colour == frmBrindlow::RedColor ? QStringLiteral("red")
-                                                            : QStringLiteral("empty");
-    return QStringLiteral("Row %1, column %2: %3").arg(rowIndex() + 1).arg(columnIndex() + 1).arg(holds);
+    return t == QAccessible::Name ? BoardAccessible::cellName(board->form(), cell) : QString();
 }
 
 // Exactly the painted circle, so that a screen reader's click lands on the circle and in its column.
 QRect CellAccessible::rect() const
 {
-    const QRect circle = circleOf(board->shape(cell)).toRect();
+    const QRect circle = circleOf(board->form().Shape1[cell]).toRect();
     return QRect(board->boardView()->mapToGlobal(circle.topLeft()), circle.size());
+}
+
+void CellAccessible::doAction(const QString& name)
+{
+    if (name == pressAction())
+        board->boardView()->pressCell(cell);
 }
 
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
     if (auto* board = dynamic_cast<BoardView*>(object))
         return new BoardTable(board);
-    if (auto* label = dynamic_cast<StatusLabel*>(object))
-        return new QAccessibleWidget(label, QAccessible::Notification);
     return nullptr;
+}
+
+QString colourWord(quint32 colour)
+{
+    return colour == frmBrindlow::BlackColor ? QStringLiteral("black")
+           : colour == frmBrindlow::RedColor ? QStringLiteral("red")
+                                             : QStringLiteral("empty");
 }
 
 } // namespace
@@ -216,6 +314,41 @@ void BoardAccessible::install()
     Q_UNUSED(installed);
 }
 
+QString BoardAccessible::boardDescription()
+{
+    return QStringLiteral(
+        "Seven columns of six cells, rows counted from the bottom. Click any cell of a column to "
+        "drop a checker in that column.");
+}
+
+QString BoardAccessible::cellName(const frmBrindlow& form, int cell)
+{
+    return QStringLiteral("Column %1, row %2: %3")
+        .arg(cell % frmBrindlow::Columns + 1)
+        .arg(frmBrindlow::Rows - cell / frmBrindlow::Columns)
+        .arg(colourWord(form.Shape1[cell].FillColor));
+}
+
+QString BoardAccessible::pressNews(const frmBrindlow& form, int landed, int column, const QString& turn)
+{
+    QString news;
+    if (landed >= 0) {
+        QString colour = colourWord(form.Shape1[landed].FillColor);
+        colour[0] = colour[0].toUpper();
+        news = QStringLiteral("%1 in column %2, row %3.")
+                   .arg(colour)
+                   .arg(landed % frmBrindlow::Columns + 1)
+                   .arg(frmBrindlow::Rows - landed / frmBrindlow::Columns);
+    } else if (column != frmBrindlow::NoColumn) {
+        news = QStringLiteral("Column %1 is full.").arg(column + 1);
+    } else {
+        return news;
+    }
+    if (!turn.isEmpty())
+        news += u' ' + turn;
+    return news;
+}
+
 void BoardAccessible::cellChanged(BoardView* board, int cell)
 {
     if (!QAccessible::isActive())
@@ -224,8 +357,10 @@ void BoardAccessible::cellChanged(BoardView* board, int cell)
         table->announceChange(cell);
 }
 
-void BoardAccessible::statusChanged(StatusLabel* label)
+void BoardAccessible::announce(BoardView* board, const QString& news)
 {
-    QAccessibleEvent shown(label, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    if (news.isEmpty() || !QAccessible::isActive())
+        return;
+    if (auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(board)))
+        table->announce(news);
 }

@@ -7,6 +7,7 @@
 #include "window/BoardAccessible.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLayout>
@@ -14,7 +15,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QStyleHints>
 
 #include <algorithm>
 
@@ -98,7 +101,7 @@ void StatusLabel::paintEvent(QPaintEvent*)
     painter.drawText(QRectF(rect()), fitted.text, option);
 }
 
-BoardView::BoardView(frmBrindlow& form, QWidget* parent) : QWidget(parent), form(form)
+BoardView::BoardView(const frmBrindlow& form, QWidget* parent) : QWidget(parent), form(form)
 {
     for (qint16 cell = 0; cell < frmBrindlow::CellCount; ++cell)
         shown[cell] = form.Shape1[cell].FillColor;
@@ -124,12 +127,15 @@ void BoardView::paintEvent(QPaintEvent* event)
 
 // A checker falls down its column, so the column it lands in is repainted whole, from the top circle (where
 // the press may have been) to the bottom one; assistive technology hears of each changed cell.
-void BoardView::showChanges()
+int BoardView::showChanges()
 {
+    int landed = -1;
     for (qint16 cell = 0; cell < frmBrindlow::CellCount; ++cell) {
         const Shape& shape = form.Shape1[cell];
         if (shown[cell] == shape.FillColor)
             continue;
+        if (shown[cell] == frmBrindlow::EmptyColor)
+            landed = cell;
         shown[cell] = shape.FillColor;
         const Shape& top = form.Shape1[cell % frmBrindlow::Columns];
         const Shape& bottom =
@@ -137,25 +143,48 @@ void BoardView::showChanges()
         update(circleOf(top).united(circleOf(bottom)).toAlignedRect());
         BoardAccessible::cellChanged(this, cell);
     }
+    return landed;
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    const Qt::MouseButton pressed = event->button();
-    const qint16 button = pressed == Qt::LeftButton ? 1 : pressed == Qt::RightButton ? 2 : 4;
+    lastMousePress.start();
+    const Qt::MouseButton button = event->button();
     const Qt::KeyboardModifiers keys = event->modifiers();
-    const qint16 shift = qint16((keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
-                                (keys & Qt::AltModifier ? 4 : 0));
-    const QPointF at = event->position() * TwipsPerPixel;
-    form.Form_MouseDown(button, shift, float(at.x()), float(at.y()));
-    if (afterPress)
-        afterPress();
+    if (pressed)
+        pressed(button == Qt::LeftButton    ? 1
+                : button == Qt::RightButton ? 2
+                                            : 4,
+                qint16((keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
+                       (keys & Qt::AltModifier ? 4 : 0)),
+                event->position() * TwipsPerPixel);
+}
+
+// A screen reader that believes its click went astray clicks again and then falls back on the cell's action;
+// within a double click's time of a mouse press, the action is that same command. The press itself waits
+// until the screen reader has its answer: a box it opens must not hold the reply back.
+bool BoardView::pressCell(int cell)
+{
+    if (lastMousePress.isValid() &&
+        lastMousePress.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval())
+        return true;
+    const QPointF at = circleOf(form.Shape1[cell]).center() * TwipsPerPixel;
+    QMetaObject::invokeMethod(
+        this,
+        [this, at] {
+            if (pressed)
+                pressed(1, 0, at);
+        },
+        Qt::QueuedConnection);
+    return true;
 }
 
 // The second press of a double click is no move. One gesture of one player, or one command of a screen reader
 // (which clicks again at once when the pointer seems not to have moved), must never also make the opponent's
 // move; every other press is a move.
-void BoardView::mouseDoubleClickEvent(QMouseEvent*) {}
+void BoardView::mouseDoubleClickEvent(QMouseEvent*)
+{
+}
 
 FormWindow::FormWindow(Platform& platform)
     : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView))
@@ -173,11 +202,14 @@ FormWindow::FormWindow(Platform& platform)
                                 frmBrindlow::LabelHeight)
                              .toRect());
     BoardAccessible::install();
-    boardView->afterPress = [this] { refresh(); };
+    boardView->pressed = [this](qint16 button, qint16 shift, QPointF at) { press(button, shift, at); };
+    tell = [this](const QString& news) { BoardAccessible::announce(boardView, news); };
     setAccessibleName(QStringLiteral("Brindlow"));
     boardView->setAccessibleName(QStringLiteral("Board"));
-    boardView->setAccessibleDescription(QStringLiteral(
-        "Seven columns of six cells, rows counted from the top; click a column to drop a checker"));
+    boardView->setAccessibleDescription(BoardAccessible::boardDescription());
+    // The board holds the keyboard (it handles no key itself), so that a screen reader finds the game's
+    // window by its focus, at start-up and after every box; its cells take no focus.
+    boardView->setFocusPolicy(Qt::TabFocus);
     setCentralWidget(boardView);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never moves
@@ -212,7 +244,7 @@ void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination
 }
 
 // Touches only what changed, so a press repaints one column and the status line, not the whole window.
-void FormWindow::refresh()
+int FormWindow::showChanges()
 {
     const QColor fore = toQColor(brindlow.lblturn.ForeColor);
     if (lblturn->palette().color(QPalette::WindowText) != fore) {
@@ -220,13 +252,42 @@ void FormWindow::refresh()
         colours.setColor(QPalette::WindowText, fore);
         lblturn->setPalette(colours);
     }
-    if (lblturn->text() != brindlow.lblturn.Caption) {
+    if (lblturn->text() != brindlow.lblturn.Caption)
         lblturn->setCaption(brindlow.lblturn.Caption);
-        // The label's accessible name is whose turn it is; a screen reader hears it as a notification.
-        lblturn->setAccessibleName(brindlow.lblturn.Caption);
-        BoardAccessible::statusChanged(lblturn);
+    return boardView->showChanges();
+}
+
+// A box opened by a press (the winner's, the tie's) says what comes next itself: before it, only where the
+// checker landed is told, and nothing after it.
+void FormWindow::refresh()
+{
+    const int landed = showChanges();
+    if (pressing && !landingTold) {
+        landingTold = true;
+        tellPress(landed, QString());
     }
-    boardView->showChanges();
+}
+
+void FormWindow::press(qint16 button, qint16 shift, QPointF at)
+{
+    // A screen reader's queued command may arrive while a box is open or a press is still being handled; the
+    // game takes one press at a time, as the mouse gives them.
+    if (pressing || QApplication::activeModalWidget() != nullptr)
+        return;
+    const QScopedValueRollback<bool> inPress(pressing, true);
+    pressedColumn = frmBrindlow::columnAt(float(at.x()));
+    landingTold = false;
+    brindlow.Form_MouseDown(button, shift, float(at.x()), float(at.y()));
+    const int landed = showChanges();
+    if (!landingTold)
+        tellPress(landed, brindlow.lblturn.Caption);
+}
+
+void FormWindow::tellPress(int landed, const QString& turn)
+{
+    const QString news = BoardAccessible::pressNews(brindlow, landed, pressedColumn, turn);
+    if (!news.isEmpty())
+        tell(news);
 }
 
 void FormWindow::start()
@@ -237,6 +298,7 @@ void FormWindow::start()
     offerNoResize(this);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    boardView->setFocus();
     show();
     activateWindow(); // the menu shortcuts work at once, even where no window manager hands out the focus
 }

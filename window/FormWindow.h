@@ -6,6 +6,7 @@
 
 #include "game/frmBrindlow.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QLabel>
 #include <QMainWindow>
@@ -51,12 +52,19 @@ class StatusLabel : public QLabel
 class BoardView : public QWidget
 {
   public:
-    BoardView(frmBrindlow& form, QWidget* parent);
+    BoardView(const frmBrindlow& form, QWidget* parent);
 
-    // Repaints the columns whose circles changed colour since they were last shown, and only those.
-    void showChanges();
+    // Repaints the columns whose circles changed colour since they were last shown, and only those. Gives the
+    // cell a checker landed in, or -1.
+    int showChanges();
 
-    std::function<void()> afterPress;
+    // A press on the board: the button (1 left, 2 right, 4 other), the modifier keys (1 Shift, 2 Ctrl, 4 Alt)
+    // and the position in twips.
+    std::function<void(qint16 button, qint16 shift, QPointF at)> pressed;
+
+    // A screen reader's command to press a cell: a left-button press in the middle of its circle, made once
+    // the command has been answered. Nothing when it repeats a mouse press of a moment ago.
+    bool pressCell(int cell);
 
     const frmBrindlow& brindlow() const { return form; }
 
@@ -66,9 +74,10 @@ class BoardView : public QWidget
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    frmBrindlow& form;
+    const frmBrindlow& form;
     // What the screen shows of each cell: the form's colours as of the last showChanges.
     std::array<quint32, frmBrindlow::CellCount> shown;
+    QElapsedTimer lastMousePress;
 };
 
 class FormWindow : public QMainWindow
@@ -79,14 +88,24 @@ class FormWindow : public QMainWindow
     // Runs the form's load handler, then shows the window centred on the screen.
     void start();
 
-    // Brings the label up to date with the form and asks for the board to be repainted.
+    // Brings the label up to date with the form and asks for the board to be repainted. Called before each
+    // box; a box opened by a press is preceded by the news of where the checker landed.
     void refresh();
+
+    // A press on the board, with what assistive technology hears of it: where the checker landed and whose
+    // turn it is now, or that the column is full. One press at a time.
+    void press(qint16 button, qint16 shift, QPointF at);
+
+    // Where what a screen reader hears of a press goes; tests listen here.
+    std::function<void(const QString& news)> tell;
 
     frmBrindlow& form() { return brindlow; }
     BoardView* board() const { return boardView; }
     StatusLabel* statusLabel() const { return lblturn; }
 
   private:
+    int showChanges();
+    void tellPress(int landed, const QString& turn);
     void buildMenus();
     void addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
                     void (frmBrindlow::*handler)());
@@ -94,4 +113,8 @@ class FormWindow : public QMainWindow
     frmBrindlow brindlow;
     BoardView* boardView;
     StatusLabel* lblturn;
+    // While a press is handled: its column, and whether its landing has been told (before a box).
+    bool pressing = false;
+    qint16 pressedColumn = frmBrindlow::NoColumn;
+    bool landingTold = false;
 };
