@@ -43,6 +43,13 @@ int main(int argc, char* argv[])
                    stderr);
         return EXIT_FAILURE;
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // This Qt asks the desktop once, at start-up, whether assistive technology is on, and never again: a game
+    // started before the screen reader would stay silent. So it joins the accessibility bus whenever the
+    // desktop has one, and a screen reader started later finds it.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+#endif
     const QtMessageHandler standard = qInstallMessageHandler(openingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);
