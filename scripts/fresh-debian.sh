@@ -66,6 +66,10 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "fresh-debian.sh: run it as root (mmdebstrap mounts file systems and changes root)." >&2
     exit 1
 fi
+if ! command -v mmdebstrap >/dev/null; then
+    echo "fresh-debian.sh: needs mmdebstrap (apt-get install mmdebstrap)." >&2
+    exit 1
+fi
 self=$(realpath "$0")
 cd "$(dirname "$0")/.."
 start=$(date +%s)
@@ -77,13 +81,15 @@ chmod 755 "$work" # apt's sandbox user reads the system's files during the build
 cleanup() {
     local mounts processes pid
     mounts=$(awk -v w="$work" '$5 == w || index($5, w "/") == 1 { printf "%s ", $5 }' /proc/self/mountinfo)
+    mounts=${mounts% }
     processes=$(for pid in /proc/[0-9]*; do
         case $(readlink "$pid/root" 2>/dev/null) in "$work"/*) printf '%s ' "${pid#/proc/}" ;; esac
     done)
+    processes=${processes% }
     if [ -n "$mounts" ] || [ -n "$processes" ]; then
         echo "fresh-debian.sh: $work is left in place: mounted there: ${mounts:-nothing};" \
             "processes running there: ${processes:-none}" >&2
-        return 1
+        exit 1 # whatever the command's status was
     fi
     rm -rf --one-file-system "$work"
 }
