@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Runs one of the project's commands, as root, in a fresh minimal Debian system built for the run, and passes
-# its exit status on. Run it as root; it needs mmdebstrap.
+# its exit status on. Run it as root; it installs mmdebstrap when it is missing.
 #
 #   scripts/fresh-debian.sh 12|13|testing COMMAND [ARG...]
 #   scripts/fresh-debian.sh 13 ./scripts/test.sh
@@ -66,12 +66,11 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "fresh-debian.sh: run it as root (mmdebstrap mounts file systems and changes root)." >&2
     exit 1
 fi
-if ! command -v mmdebstrap >/dev/null; then
-    echo "fresh-debian.sh: needs mmdebstrap (apt-get install mmdebstrap)." >&2
-    exit 1
-fi
 self=$(realpath "$0")
 cd "$(dirname "$0")/.."
+. scripts/packages.sh
+# mmdebstrap builds the system; unshare (util-linux) gives the run its namespaces.
+ensure_packages mmdebstrap util-linux
 start=$(date +%s)
 
 work=$(mktemp -d "${TMPDIR:-/var/tmp}/brindlow-fresh.XXXXXX")
