@@ -28,7 +28,7 @@ QtPlatform::QtPlatform()
     qApp->installEventFilter(this);
 }
 
-void QtPlatform::attach(QWidget* parentWindow, std::function<void()> beforeBox)
+void QtPlatform::attach(QWidget* parentWindow, std::function<bool()> beforeBox)
 {
     window = parentWindow;
     beforeEachBox = std::move(beforeBox);
@@ -87,38 +87,56 @@ QWidget* QtPlatform::boxParent() const
 }
 
 // Without a window manager nobody hands the keyboard back to the window when a box closes, and its
-// shortcuts would stay dead until the next click.
+// shortcuts would stay dead until the next click. It is handed back once the handler is done: a box that
+// follows at once (the New Game question after the tie) takes it instead, and a screen reader hears no window
+// come and go between the two.
 void QtPlatform::giveBackFocus()
 {
-    if (window != nullptr && window->isVisible())
-        window->activateWindow();
+    lastBoxClosed.start();
+    focusPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (focusPending && window != nullptr && window->isVisible())
+            window->activateWindow();
+        focusPending = false;
+    });
 }
 
-// A box opened by a press (the winner's, the tie's) would be active within milliseconds of the press, before
-// a screen reader has dealt with the press itself; Orca then takes the box for the window it already knew and
-// reads only its button. So, while a screen reader listens, such a box opens a moment later; meanwhile the
-// board is painted and input waits. Without one nothing waits.
-void QtPlatform::letThePressBeHeard()
+// A box that opens within milliseconds of what a screen reader is still dealing with (the press that opened
+// it, the news of where the checker landed, the box closed just before) is taken by Orca for the window it
+// already knew, and it reads only the box's button. So, while a screen reader listens, such a box opens a
+// moment later; meanwhile the board is painted and input waits. Without one nothing waits.
+void QtPlatform::letTheScreenReaderCatchUp(bool told) const
 {
-    if (!QAccessible::isActive() || QGuiApplication::mouseButtons() == Qt::NoButton)
+    if (!QAccessible::isActive())
+        return;
+    const bool boxJustClosed = lastBoxClosed.isValid() && lastBoxClosed.elapsed() < SettleMs;
+    if (!told && !boxJustClosed && QGuiApplication::mouseButtons() == Qt::NoButton)
         return;
     QEventLoop wait;
-    QTimer::singleShot(PressSettleMs, &wait, &QEventLoop::quit);
+    QTimer::singleShot(SettleMs, &wait, &QEventLoop::quit);
     wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+// What every box does before it opens; says whether the window told assistive technology something.
+bool QtPlatform::prepareBox()
+{
+    focusPending = false;
+    return beforeEachBox && beforeEachBox();
 }
 
 qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
 {
-    if (beforeEachBox)
-        beforeEachBox();
-    letThePressBeHeard();
+    letTheScreenReaderCatchUp(prepareBox());
     QMessageBox box(boxParent());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // a name such as "<b>x</b>" is shown as typed
     box.setText(boxText(prompt));
-    // A screen reader reads a box's text from its description first; some skip a short label ("ANN WINS!")
-    // when they look for the text among the box's labels.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The Orca of this Qt's time reads a box's text from its description, and when there is none it skips a
+    // label of fewer than three words ("ANN WINS!"). The Orca of earlier Qt's time reads the labels and would
+    // say the text twice.
     box.setAccessibleDescription(boxText(prompt));
+#endif
     QPushButton* yes = nullptr;
     if (buttons == ButtonsYesNo) {
         yes = box.addButton(QMessageBox::Yes);
@@ -139,8 +157,7 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title)
 {
-    if (beforeEachBox)
-        beforeEachBox();
+    letTheScreenReaderCatchUp(prepareBox());
     if (quitRequested)
         endProgram();
     QInputDialog dialog(boxParent());

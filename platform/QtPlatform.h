@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <functional>
@@ -17,8 +18,9 @@ class QtPlatform : public QObject, public Platform
   public:
     QtPlatform();
 
-    // The window the boxes belong to, and what to do before each box opens (bring the window up to date).
-    void attach(QWidget* window, std::function<void()> beforeEachBox);
+    // The window the boxes belong to, and what to do before each box opens: bring the window up to date, and
+    // say whether assistive technology was just told something.
+    void attach(QWidget* window, std::function<bool()> beforeEachBox);
 
     qint32 messageBox(const QString& prompt, qint32 buttons, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title) override;
@@ -29,12 +31,15 @@ class QtPlatform : public QObject, public Platform
 
   private:
     QWidget* boxParent() const;
+    bool prepareBox();
     void giveBackFocus();
-    static void letThePressBeHeard();
+    void letTheScreenReaderCatchUp(bool told) const;
 
-    static constexpr int PressSettleMs = 200;
+    static constexpr int SettleMs = 300;
 
     QWidget* window = nullptr;
-    std::function<void()> beforeEachBox;
+    std::function<bool()> beforeEachBox;
     bool quitRequested = false;
+    QElapsedTimer lastBoxClosed;
+    bool focusPending = false;
 };

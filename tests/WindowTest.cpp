@@ -579,7 +579,7 @@ TEST(QtBoxes, AQuitRequestDuringTheNamePromptEndsTheProgram)
             alarm(20); // a prompt that keeps coming back ends in SIGALRM instead of a hang
             QtPlatform platform;
             FormWindow window(platform);
-            platform.attach(&window, [&window] { window.refresh(); });
+            platform.attach(&window, [&window] { return window.refresh(); });
             whenBoxOpens([](QWidget*) {
                 QEvent quit(QEvent::Quit);
                 QApplication::sendEvent(qApp, &quit);

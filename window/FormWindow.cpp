@@ -259,13 +259,13 @@ int FormWindow::showChanges()
 
 // A box opened by a press (the winner's, the tie's) says what comes next itself: before it, only where the
 // checker landed is told, and nothing after it.
-void FormWindow::refresh()
+bool FormWindow::refresh()
 {
     const int landed = showChanges();
-    if (pressing && !landingTold) {
-        landingTold = true;
-        tellPress(landed, QString());
-    }
+    if (!pressing || landingTold)
+        return false;
+    landingTold = true;
+    return tellPress(landed, QString());
 }
 
 void FormWindow::press(qint16 button, qint16 shift, QPointF at)
@@ -283,11 +283,13 @@ void FormWindow::press(qint16 button, qint16 shift, QPointF at)
         tellPress(landed, brindlow.lblturn.Caption);
 }
 
-void FormWindow::tellPress(int landed, const QString& turn)
+bool FormWindow::tellPress(int landed, const QString& turn)
 {
     const QString news = BoardAccessible::pressNews(brindlow, landed, pressedColumn, turn);
-    if (!news.isEmpty())
-        tell(news);
+    if (news.isEmpty())
+        return false;
+    tell(news);
+    return true;
 }
 
 void FormWindow::start()

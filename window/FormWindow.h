@@ -89,8 +89,9 @@ class FormWindow : public QMainWindow
     void start();
 
     // Brings the label up to date with the form and asks for the board to be repainted. Called before each
-    // box; a box opened by a press is preceded by the news of where the checker landed.
-    void refresh();
+    // box; a box opened by a press is preceded by the news of where the checker landed. Says whether news was
+    // told.
+    bool refresh();
 
     // A press on the board, with what assistive technology hears of it: where the checker landed and whose
     // turn it is now, or that the column is full. One press at a time.
@@ -105,7 +106,7 @@ class FormWindow : public QMainWindow
 
   private:
     int showChanges();
-    void tellPress(int landed, const QString& turn);
+    bool tellPress(int landed, const QString& turn);
     void buildMenus();
     void addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
                     void (frmBrindlow::*handler)());

@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlow.Brindlow"));
     QtPlatform platform;
     FormWindow window(platform);
-    platform.attach(&window, [&window] { window.refresh(); });
+    platform.attach(&window, [&window] { return window.refresh(); });
     window.start();
     return app.exec();
 }
