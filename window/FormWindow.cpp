@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QStyleHints>
 
 #include <algorithm>
 
@@ -160,13 +159,13 @@ void BoardView::mousePressEvent(QMouseEvent* event)
                 event->position() * TwipsPerPixel);
 }
 
-// A screen reader that believes its click went astray clicks again and then falls back on the cell's action;
-// within a double click's time of a mouse press, the action is that same command. The press itself waits
-// until the screen reader has its answer: a box it opens must not hold the reply back.
+// A screen reader that believes its click went astray clicks again and then falls back on the cell's action,
+// seconds after its first click when its calls to the desktop were slow to return: an action that soon after
+// a mouse press is that same command. (Orca that presses cells by their action moves no mouse at all.) The
+// press itself waits until the screen reader has its answer: a box it opens must not hold the reply back.
 bool BoardView::pressCell(int cell)
 {
-    if (lastMousePress.isValid() &&
-        lastMousePress.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval())
+    if (lastMousePress.isValid() && lastMousePress.elapsed() < SameCommandMs)
         return true;
     const QPointF at = circleOf(form.Shape1[cell]).center() * TwipsPerPixel;
     QMetaObject::invokeMethod(

@@ -74,6 +74,8 @@ class BoardView : public QWidget
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    static constexpr qint64 SameCommandMs = 2000;
+
     const frmBrindlow& form;
     // What the screen shows of each cell: the form's colours as of the last showChanges.
     std::array<quint32, frmBrindlow::CellCount> shown;
