@@ -58,8 +58,9 @@ COLUMNS, ROWS = 7, 6
 
 KEY_TIMEOUT = 8.0  # for the speech that answers one key
 # A second press on the same spot within the double-click time is the second half of a double click, and no
-# move; a player takes longer than that to find the next column and to hear the landing. Qt's default double-
-# click time is 400 ms.
+# move; a player who has heard the landing takes longer than that to press again. The time runs from the
+# landing heard, as Orca's click may reach the game well after the key. Qt's default double-click time is
+# 400 ms.
 CLICK_GAP = 0.5
 BOX_TIMEOUT = 15.0  # for a box to open and be read
 
@@ -261,6 +262,10 @@ class Player:
         self.move_keys = 0
         self.cells = "." * (ROWS * COLUMNS)
         self.last_click = 0.0
+        # Whether what Orca last said since the last landing names the reviewed cell. Some Orcas start flat
+        # review afresh when a checker lands; once that is heard, the place is taken as lost after each landing.
+        self.confirmed = False
+        self.review_resets = False
 
     # ----- keys
     def press(self, *keys, label=None):
@@ -280,8 +285,8 @@ class Player:
         if said is None:
             fail(f"Orca said nothing for {'+'.join(chord + (key,))} within {KEY_TIMEOUT:.0f} s")
             return None
-        time.sleep(0.05)  # an answer may come in more than one utterance
-        return " ".join(t for t in self.speech.since(mark) if not echo(t))
+        time.sleep(0.05)  # an answer may come in more than one utterance; the last one counts
+        return [t for t in self.speech.since(mark) if not echo(t)][-1]
 
     # ----- finding the way in flat review
     def expected_word(self, index):
@@ -299,7 +304,7 @@ class Player:
             heard = (self.review_key(key) or "").strip()
             found = re.match(ROW_LINE, heard)
             if found:
-                self.row, self.word = int(found.group(1)), 0
+                self.row, self.word, self.confirmed = int(found.group(1)), 0, True
                 return True
             if key == "KP_Prior" and (heard == before or "TURN" in heard.upper()):
                 key = "KP_Home"  # previous line
@@ -316,16 +321,31 @@ class Player:
             first, last = (column - 1) * per, column * per - 1
             end = COLUMNS * per - 1
             if self.word < first and 1 + (end - last) < first - self.word:
-                self.review_key("KP_End", "Insert")  # end of line: the last word of column 7
+                heard = self.review_key("KP_End", "Insert")  # end of line: the last item, column 7's
                 self.word = end
+                self.confirmed = self.heard_word(end, heard)
             lost = False
             while not lost and not first <= self.word <= last:
                 step = 1 if self.word < first else -1
                 heard = self.review_key("KP_Right" if step > 0 else "KP_Left")
                 self.word += step
-                if not self.heard_word(self.word, heard):
+                if not self.heard_word(self.word, heard) and not self.confirmed:
+                    self.review_resets = True
+                self.confirmed = self.heard_word(self.word, heard)
+                if not self.confirmed:
                     say(f"    (heard {heard!r} where {self.expected_word(self.word)!r} was expected: "
                         "finding the row again)")
+                    self.row = None
+                    lost = True
+                    break
+            if not lost and not self.confirmed:
+                # No key moved flat review since the last landing: the current item is asked for.
+                heard = self.review_key("KP_Begin")
+                self.confirmed = self.heard_word(self.word, heard)
+                if not self.confirmed:
+                    say(f"    (heard {heard!r} where {self.expected_word(self.word)!r} was expected: "
+                        "finding the row again)")
+                    self.review_resets = True
                     self.row = None
                     lost = True
             if not lost:
@@ -360,18 +380,22 @@ class Player:
         landing = (LANDING if ends is None else LAST_LANDING).format(**fields)
         if self.speech.wait(mark, lambda s: contains(s, landing), KEY_TIMEOUT) is None:
             fail(f"move {number} (column {column}): the landing was not spoken: expected {landing!r}")
+        self.last_click = time.monotonic()
         if ends is not None:
             box = WINNER if ends == "win" else TIE
             wait_until(lambda: window_open(box[0]), BOX_TIMEOUT)
-        after = self.check_one_checker(number, column, colour)
         used = self.keys - keys_before
         self.move_keys += used
+        say(f"   ({used} keys for this move)")
+        self.confirmed = False
+        if self.review_resets:
+            self.row = None
+        after = self.check_one_checker(number, column, colour)
         if ends is not None:
             # The board is emptied when the box is closed, so the last move is checked while it is open.
             self.read_box(box[0], box[1].format(**fields), mark)
         self.cells = after
         self.speech.show()
-        say(f"   ({used} keys for this move)")
 
     def check_one_checker(self, number, column, colour):
         wait_until(lambda: self.board.read() != self.cells, 3.0)
@@ -414,6 +438,7 @@ class Player:
             raise SystemExit(1)
         self.speech.settle()  # what Orca says of the window it comes back to
         self.row = None  # a new window: flat review starts afresh
+        self.confirmed = False
 
     def menu(self, shortcut, box, answer="Return"):
         say(f"== {shortcut}")
