@@ -57,6 +57,9 @@ COLUMNS, ROWS = 7, 6
 # ---------------------------------------------------------------------------------------------------------
 
 KEY_TIMEOUT = 8.0  # for the speech that answers one key
+# How long a key is held down, as a hand holds it. At 0 each key is let go at once, and Orca 43 then takes its
+# own click on a cell for failed and clicks again, then presses the cell's action.
+KEY_HOLD = os.environ.get("ORCA_KEY_HOLD", "0.12")
 # A second press on the same spot within the double-click time is the second half of a double click, and no
 # move; a player who has heard the landing takes longer than that to press again. The time runs from the
 # landing heard, as Orca's click may reach the game well after the key. Qt's default double-click time is
@@ -269,8 +272,9 @@ class Player:
 
     # ----- keys
     def press(self, *keys, label=None):
+        """Presses one key, or one chord such as ctrl+r."""
         self.keys += 1
-        xdotool("key", "--clearmodifiers", *keys) if len(keys) == 1 else xdotool(*keys)
+        xdotool("keydown", keys[0], "sleep", KEY_HOLD, "keyup", keys[0])
         return label or keys[0]
 
     def review_key(self, key, *chord):
@@ -278,7 +282,7 @@ class Player:
         mark = self.speech.mark()
         if chord:
             self.keys += 1
-            xdotool("keydown", chord[0], "key", key, "keyup", chord[0])
+            xdotool("keydown", chord[0], "keydown", key, "sleep", KEY_HOLD, "keyup", key, "keyup", chord[0])
         else:
             self.press(key)
         said = self.speech.wait(mark, lambda s: any(not echo(t) for t in s), KEY_TIMEOUT)

@@ -11,7 +11,7 @@
 # read, and New Game is asked for and answered. The run fails, saying what was missing, if a move drops more
 # or fewer than one checker, if a landing, a winner or a box is not spoken in full. It prints what Orca said,
 # step by step, and the keys pressed for each move. What Orca says is taken from its debug log.
-# ORCA_LOG=FILE keeps the full debug log.
+# ORCA_LOG=FILE keeps the full debug log; ORCA_KEY_HOLD=SECONDS holds each key that long (0.12 by default).
 #
 # Orca, its X server, its session bus and its accessibility bus run in a user, process, mount and network
 # namespace of their own, with their own home and /tmp: this Orca sees no other Orca of the same user (so it
