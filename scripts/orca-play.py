@@ -434,6 +434,8 @@ class Player:
             gone = missing_parts(said, text)
             if gone:
                 fail(f"the box {title!r} was not read in full: missing {' / '.join(gone)!r}")
+        if squash(" ".join(self.speech.since(mark))).count(squash(text)) > 1:
+            note(f"the text of the box {title!r} was spoken more than once")
         self.speech.show()
         say(f"== close {title!r} with Return")
         self.press("Return")
