@@ -1,166 +1,86 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
-# Plays one scripted game under the Orca screen reader on a private X server and prints what Orca would say.
+# Plays the game by keyboard under the Orca screen reader, as a blind player does, and checks what Orca says.
 #
 #   ./scripts/orca-speech.sh [GAME]     GAME defaults to build/brindlow
 #
-# Everything runs in a private display, session bus and accessibility bus, in one process group that is ended
-# at the end. Orca needs no sound for this: its debug log records every "SPEECH OUTPUT" line it would speak.
-# ORCA_LOG=FILE keeps the full debug log; WINS=N plays N games (black wins each in column 1), 1 by default.
-# After the wins it opens Rules and About, and plays a tie, which leads to the New Game question.
+# The players type their names in the prompts, move along a board row with Orca's flat review (the desktop
+# keypad keys) and drop checkers with Orca's "click the current item" (KP_Divide), close the boxes with Return
+# and use the menu shortcuts. One game is won by black, one by red, one fills the board; Rules and About are
+# read, and New Game is asked for and answered. The run fails, saying what was missing, if a move drops more
+# or fewer than one checker, if a landing, a winner or a box is not spoken in full. It prints what Orca said,
+# step by step, and the keys pressed for each move. What Orca says is taken from its debug log.
+# ORCA_LOG=FILE keeps the full debug log; ORCA_KEY_HOLD=SECONDS holds each key that long (0.12 by default).
+#
+# Orca, its X server, its session bus and its accessibility bus run in a user, process, mount and network
+# namespace of their own, with their own home and /tmp: this Orca sees no other Orca of the same user (so it
+# needs no --replace, and ends none), and nothing outside sees it. All of it ends when the run ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != "--inside" ]; then
     . scripts/packages.sh
-    ensure_packages xvfb openbox orca at-spi2-core dbus dbus-x11 xdotool x11-utils python3-gi gir1.2-atspi-2.0
+    # unshare, mount and nsenter come with util-linux and mount; pgrep (used by Orca itself) with procps.
+    ensure_packages util-linux mount procps python3 python3-gi gir1.2-atspi-2.0 xvfb x11-utils xdotool openbox \
+        orca at-spi2-core dbus dbus-x11 libglib2.0-bin
     game=$(realpath "${1:-build/brindlow}")
     [ -x "$game" ] || { echo "no game at $game: build it first" >&2; exit 1; }
-    work=$(mktemp -d)
-    # The whole session in its own process group, so that ending the group ends everything it started.
-    # The session bus reports each service it starts; that is no news.
-    setsid timeout -k 5 "$((120 + 60 * ${WINS:-1}))" dbus-run-session -- "$0" --inside "$game" "$work" \
-        2> >(grep -v '^dbus-daemon\[' >&2) &
-    group=$!
+    # Not under /tmp: the namespace puts a /tmp of its own over it.
+    work=$(mktemp -d /var/tmp/brindlow-orca.XXXXXX)
+    trap 'rm -rf "$work"' EXIT
+    cp "$game" "$work/brindlow"
+    cp scripts/orca-play.py scripts/orca-speech.sh "$work/"
     status=0
-    wait "$group" || status=$?
-    kill -TERM -- "-$group" 2>/dev/null || true
-    sleep 1
-    kill -KILL -- "-$group" 2>/dev/null || true
-    [ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG"
-    rm -rf "$work"
+    # The time limit ends the namespace's first process with SIGKILL (unshare ignores SIGTERM while it waits),
+    # and the kernel then ends every process in it.
+    timeout -s KILL "${ORCA_TIME_LIMIT:-600}" unshare --user --map-root-user --pid --fork --mount-proc --net \
+        --kill-child "$work/orca-speech.sh" --inside "$work" || status=$?
+    [ "$status" = 137 ] && echo "FAIL: the run took longer than ${ORCA_TIME_LIMIT:-600} s and was ended" >&2
+    [ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG" 2>/dev/null
     exit "$status"
 fi
 
-game=$2
-work=$3
-log=$work/orca.log
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+# In the namespace: process 1, root of a user namespace that maps only the caller's own user.
+work=$2
+cd "$work"
+mkdir -p tmp home runtime prefs
+mount --bind "$work/tmp" /tmp
+chmod 1777 /tmp
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/runtime
 chmod 700 "$XDG_RUNTIME_DIR"
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY XDG_SESSION_TYPE
+# wait_for SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds, for at most SECONDS.
+wait_for() {
+    local until=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$until" ] || return 1
+        sleep 0.1
+    done
+}
 
-display=
-for n in $(seq 90 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=:$n
-        break
-    fi
-done
-[ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
-export DISPLAY=$display
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-timeout 10 bash -c 'until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done'
-
+export DISPLAY=:1
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >xvfb.log 2>&1 &
+wait_for 20 xdpyinfo || { echo "FAIL: the X server did not start" >&2; cat xvfb.log >&2; exit 1; }
+eval "$(dbus-launch --sh-syntax)"
+export DBUS_SESSION_BUS_ADDRESS
 # The accessibility bus, switched on for every toolkit in this session.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-timeout 10 bash -c 'until gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
-    --method org.a11y.Bus.GetAddress >/dev/null 2>&1; do sleep 0.1; done'
-gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
+wait_for 20 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress ||
+    { echo "FAIL: the accessibility bus did not start" >&2; exit 1; }
 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null
 openbox >/dev/null 2>&1 &
 
-orca --replace -u "$work/orca-prefs" --debug-file "$log" >/dev/null 2>&1 &
-orca=$!
-# Orca writes its log in bursts: the first burst says it is running, and it is listening a moment later.
-timeout 20 bash -c "until [ -s '$log' ]; do sleep 0.2; done" || echo "(Orca wrote no log)"
-sleep 2
+# Orca writes its debug log through a buffer; the log is read while Orca runs, so each line is written out
+# when it ends. Orca reads this file from its settings directory when it starts.
+cat >prefs/orca-customizations.py <<'EOF'
+import orca.debug
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
-
-# step TEXT: notes the time of what is about to happen, once Orca has had time to speak about the last step.
-# Orca writes its log in bursts, so the speech is put between the steps by its time stamps at the end.
-step() {
-    sleep "${pause:-1.5}"
-    printf '%s\t== %s\n' "$(date +%H:%M:%S.%6N)" "$1" >>"$work/steps"
-}
-window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1; }
-
-step "first name prompt"
-window '^New Players$' >/dev/null
-step "type Ann, Return"
-xdotool type --delay 50 Ann
-xdotool key Return
-sleep 0.5
-window '^New Players$' >/dev/null
-step "type Bob, Return"
-xdotool type --delay 50 Bob
-xdotool key Return
-
-# The board fills the window below the menu bar; a column's band is 850 twips (56.67 px) wide.
-sleep 1
-for _ in 1 2 3 4 5; do
-    main=$(window '^ Brindlow$')
-    height=$(xwininfo -id "$main" 2>/dev/null | awk '/Height:/ {print $2}') && [ -n "$height" ] && break
-    sleep 1
-done
-board_y=$((height - 332 + 100))
-for game_number in $(seq 1 "${WINS:-1}"); do
-    move=0
-    for column in 0 1 0 1 0 1 0; do
-        move=$((move + 1))
-        x=$(awk -v c="$column" 'BEGIN {printf "%d", (850 * c + 425) / 15}')
-        step "game $game_number, move $move: click column $((column + 1))"
-        # Held down as long as a hand holds it: the winner box opens while the button is down.
-        xdotool mousemove --window "$main" "$x" "$board_y" mousedown 1 sleep "${HOLD:-0.15}" mouseup 1
-        if [ "$game_number" = 1 ] && [ "$move" = 2 ]; then
-            sleep 1
-            stamp=$(date +%H:%M:%S.%6N)
-            { echo "== the board as assistive technology sees it"; /usr/bin/python3 scripts/atspi-board.py 2>&1 || true; } |
-                awk -v stamp="$stamp" '{print stamp "\t" $0}' >>"$work/steps"
-        fi
-    done
-    window '^Winner$' >/dev/null
-    step "close the winner box with Return"
-    xdotool key Return
-done
-step "Help > Rules (Ctrl+R)"
-timeout 5 bash -c "until [ \"\$(xdotool getactivewindow)\" = $main ]; do sleep 0.1; done" || true
-xdotool key ctrl+r
-window '^Rules of the Game$' >/dev/null
-step "close the rules with Return"
-xdotool key Return
-step "Help > About (Ctrl+A)"
-xdotool key ctrl+a
-window '^About the Program$' >/dev/null
-step "close the credits with Return"
-xdotool key Return
-# A game that fills the board without a line: the tie box, then the New Game question.
-step "a tie game: 42 clicks"
-for column in 2 0 0 0 0 0 0 1 1 1 1 1 1 2 2 2 2 2 3 3 3 3 3 3 6 4 4 4 4 4 4 5 5 5 5 5 5 6 6 6 6 6; do
-    x=$(awk -v c="$column" 'BEGIN {printf "%d", (850 * c + 425) / 15}')
-    xdotool mousemove --window "$main" "$x" "$board_y" mousedown 1 sleep "${HOLD:-0.15}" mouseup 1 sleep 0.3
-done
-window "^CAT'S GAME\$" >/dev/null
-step "close the tie box with Return"
-xdotool key Return
-window '^New Game$' >/dev/null
-step "keep the names: Return (Yes)"
-xdotool key Return
-sleep 1
-stamp=$(date +%H:%M:%S.%6N)
-{ echo "== Orca's own click on the cell at row 1, column 4"; /usr/bin/python3 scripts/atspi-board.py --click 3 2>&1 || true; } |
-    awk -v stamp="$stamp" '{print stamp "\t" $0}' >>"$work/steps"
-step "File > Exit (Ctrl+X)"
-xdotool key ctrl+x
-sleep 1.5
-kill -TERM "$orca" 2>/dev/null || true
-timeout 10 tail --pid="$orca" -f /dev/null || true
-
-# Every spoken text, stamped with its time; one may run over several lines of the log, and the voice
-# settings after it end it.
-awk -v q="'" '
-    function flush() {
-        if (open) { sub(q "( voice=[a-z]+)? ?[{].*[}]$", "", text); print stamp "\t    " text }
-        open = 0
-    }
-    / - SPEECH OUTPUT: / {
-        flush(); stamp = $1; text = $0; sub("^.* - SPEECH OUTPUT: " q, "", text); open = 1; first = 1
-    }
-    open && !first { line = $0; sub(/^ +/, "", line); text = text " / " line }
-    open && $0 ~ (q "( voice=[a-z]+)? ?[{].*[}]$") { flush() }
-    { first = 0 }
-    END { flush() }' "$log" >"$work/speech"
-sort -s -t "$(printf '\t')" -k1,1 "$work/steps" "$work/speech" | cut -f2-
+if orca.debug.debugFile is not None:
+    orca.debug.debugFile.reconfigure(line_buffering=True)
+EOF
+orca -u "$work/prefs" --debug-file "$work/orca.log" >orca.out 2>&1 &
+exec /usr/bin/python3 orca-play.py --log "$work/orca.log" --game "$work/brindlow" --orca-pid "$!"

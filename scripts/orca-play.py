@@ -1,0 +1,563 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# Plays Brindlow by keyboard under a running Orca, as a blind player does, and checks what Orca says.
+# Run by scripts/orca-speech.sh inside its private session; see there.
+#
+# The players move along a board row with Orca's flat review (desktop layout: KP_7/KP_9 previous/next line,
+# KP_4/KP_6 previous/next word, Insert+KP_1 end of line, KP_Divide click the current item) and listen to
+# each word, so they always know which cell they are on. After each click the board is read through AT-SPI:
+# exactly one checker must have landed, in the chosen column.
+import argparse
+import os
+import re
+import subprocess
+import sys
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+warnings.simplefilter("ignore", DeprecationWarning)
+from gi.repository import Atspi  # noqa: E402
+
+# ---------------------------------------------------------------------------------------------------------
+# What the game says. Everything Orca is expected to speak is here.
+PLAYERS = ("Ann", "Bob")  # typed in the name prompts; player 1 plays black, player 2 red
+COLOURS = ("black", "red")
+NAME_PROMPTS = ("Player 1:", "Player 2:")
+# Spoken after each move that does not end the game. Fields: {player} {colour} who moved, {column} {row}
+# where the checker landed (row 1 at the bottom), {next} {next_colour} who is to move now; each also
+# capitalised ({Colour}) and in upper case ({PLAYER} {COLOUR} {NEXT} {NEXT_COLOUR}).
+LANDING = "{Colour} in column {column}, row {row}. {NEXT}'S TURN!  ({NEXT_COLOUR})"
+# Spoken for the move that ends a game, before its box.
+LAST_LANDING = "{Colour} in column {column}, row {row}."
+WINNER = ("Winner", "{PLAYER} WINS!")
+TIE = ("CAT'S GAME", "Tie Game...you both LOSE!")
+NEW_GAME = ("New Game", "Do you want to keep the same names?")
+RULES = ("Rules of the Game",
+         "The two players alternate turns, with the starting player controlling\n"
+         "the black checkers.  The first player to form a horizontal, vertical,\n"
+         "or diagonal line of four checkers of the same color is the winner.\n"
+         "To place a checker in a particular column, click anywhere in that\n"
+         "column.  Checkers will always fall as far as possible down each\n"
+         "column.")
+ABOUT = ("About the Program",
+         "Brindlow was written by the Brindlow Rules Team and\n"
+         "the Brindlow Window Team, December, 2026.\n"
+         "\n"
+         "It was edited by the Brindlow Maintainers, December, 2026.")
+# Flat review reads a board row as one line of cells, "Column 1, row 6: empty Column 2, row 6: black ...",
+# and steps through a cell in these items (one, since a cell is a picture; a table cell went word by word).
+# ROW_LINE tells a board row's line by its start and gives its row.
+CELL_WORDS = ("Column {column}, row {row}: (empty|black|red)",)
+ROW_LINE = r"Column 1, row (\d):"
+COLUMNS, ROWS = 7, 6
+# ---------------------------------------------------------------------------------------------------------
+
+KEY_TIMEOUT = 8.0  # for the speech that answers one key
+# How long a key is held down, as a hand holds it. At 0 each key is let go at once, and Orca 43 then takes its
+# own click on a cell for failed and clicks again, then presses the cell's action.
+KEY_HOLD = os.environ.get("ORCA_KEY_HOLD", "0.12")
+# A second press on the same spot within the double-click time is the second half of a double click, and no
+# move; a player who has heard the landing takes longer than that to press again. The time runs from the
+# landing heard, as Orca's click may reach the game well after the key. Qt's default double-click time is
+# 400 ms.
+CLICK_GAP = 0.5
+BOX_TIMEOUT = 15.0  # for a box to open and be read
+
+failures = []
+notes = []  # what a player misses, short of the failures above
+
+
+def note(message):
+    notes.append(message)
+    say(f"NOTE: {message}")
+
+
+def fail(message):
+    failures.append(message)
+    say(f"FAIL: {message}")
+
+
+def say(line):
+    print(line, flush=True)
+
+
+def squash(text):
+    return " ".join(text.split())
+
+
+class Speech:
+    """Reads the SPEECH OUTPUT lines of Orca's debug log as the log grows."""
+
+    START = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)$")
+    STAMP = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
+    END = re.compile(r"^(.*)'\s?(\[?\{.*\}\]?)?$")
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = 0
+        self.rest = ""
+        self.open = None  # [stamp, [lines]] of an utterance that runs over several lines
+        self.said = []  # (stamp, text)
+        self.shown = 0
+
+    def _close(self, text_lines, stamp, complete):
+        text = "\n".join(text_lines)
+        if complete:
+            match = self.END.match(text.split("\n")[-1])
+            text = "\n".join(text.split("\n")[:-1] + [match.group(1)])
+        else:
+            text = re.sub(r"'\s?(\[?\{.*\}\]?)?\s*$", "", text)
+        self.said.append((stamp, text))
+
+    def poll(self):
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as log:
+                log.seek(self.offset)
+                chunk = log.read()
+                self.offset = log.tell()
+        except FileNotFoundError:
+            return
+        lines = (self.rest + chunk).split("\n")
+        self.rest = lines.pop()
+        for line in lines:
+            if self.open is not None:
+                if self.STAMP.match(line):
+                    self._close(self.open[1], self.open[0], False)
+                    self.open = None
+                else:
+                    self.open[1].append(line)
+                    if self.END.match(line):
+                        self._close(self.open[1], self.open[0], True)
+                        self.open = None
+                    continue
+            start = self.START.match(line)
+            if start:
+                if self.END.match(start.group(2)):
+                    self._close([start.group(2)], start.group(1), True)
+                else:
+                    self.open = [start.group(1), [start.group(2)]]
+
+    def mark(self):
+        self.poll()
+        return len(self.said)
+
+    def since(self, mark):
+        self.poll()
+        return [text for _, text in self.said[mark:]]
+
+    def settle(self, quiet=0.4, timeout=5.0):
+        """Waits until Orca has been silent for a moment, for at most timeout seconds."""
+        until = time.monotonic() + timeout
+        count, since = self.mark(), time.monotonic()
+        while time.monotonic() < until:
+            time.sleep(0.05)
+            if self.mark() != count:
+                count, since = self.mark(), time.monotonic()
+            elif time.monotonic() - since >= quiet:
+                return
+
+    def wait(self, mark, test, timeout):
+        """Waits until test(list of utterances since mark) holds; returns it, or None after timeout."""
+        until = time.monotonic() + timeout
+        while True:
+            said = self.since(mark)
+            if test(said):
+                return said
+            if time.monotonic() > until:
+                return None
+            time.sleep(0.03)
+
+    def show(self):
+        """Prints what was said since the last call."""
+        self.poll()
+        for _, text in self.said[self.shown:]:
+            say("    " + repr(text.replace("\n", " / ")))
+        self.shown = len(self.said)
+
+
+def contains(said, text):
+    return squash(text) in squash(" ".join(said))
+
+
+def missing_parts(said, text):
+    """The lines of text that were not spoken."""
+    return [line for line in text.split("\n") if line.strip() and not contains(said, line)]
+
+
+class Board:
+    """The board as assistive technology sees it."""
+
+    def __init__(self):
+        self.table = None
+
+    def find(self):
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == "brindlow":
+                app.set_cache_mask(Atspi.Cache.NONE)
+                return self._table(app)
+        return None
+
+    def _table(self, node):
+        if node.get_role() == Atspi.Role.TABLE:
+            return node
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            found = self._table(child) if child is not None else None
+            if found is not None:
+                return found
+        return None
+
+    def read(self):
+        """The colours of the 42 cells, row by row from the top: '.', 'b' or 'r'."""
+        for attempt in range(50):
+            try:
+                if self.table is None:
+                    self.table = self.find()
+                if self.table is not None:
+                    self.table.clear_cache()
+                    cells = []
+                    for i in range(ROWS * COLUMNS):
+                        name = self.table.get_child_at_index(i).get_name()
+                        cells.append("b" if name.endswith("black") else "r" if name.endswith("red") else ".")
+                    return "".join(cells)
+            except gi.repository.GLib.Error:
+                self.table = None
+            time.sleep(0.1)
+        raise SystemExit("FAIL: the board cannot be read through AT-SPI")
+
+
+def colour_of(cell):
+    return {"b": "black", "r": "red"}.get(cell, "empty")
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=20)
+
+
+def window_open(title):
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
+                          capture_output=True, timeout=20).returncode == 0
+
+
+def wait_until(test, timeout):
+    until = time.monotonic() + timeout
+    while not test():
+        if time.monotonic() > until:
+            return False
+        time.sleep(0.05)
+    return True
+
+
+class Player:
+    def __init__(self, speech, board):
+        self.speech = speech
+        self.board = board
+        self.keys = 0  # key commands pressed (a chord such as Insert+KP_1 is one)
+        self.row = None  # the board row flat review is on, None when not known
+        self.word = 0  # the item of that row it is on, from 0
+        self.moves = 0
+        self.move_keys = 0
+        self.cells = "." * (ROWS * COLUMNS)
+        self.last_click = 0.0
+        # Whether what Orca last said since the last landing names the reviewed cell. Some Orcas start flat
+        # review afresh when a checker lands; once that is heard, the place is taken as lost after each landing.
+        self.confirmed = False
+        self.review_resets = False
+
+    # ----- keys
+    def press(self, *keys, label=None):
+        """Presses one key, or one chord such as ctrl+r."""
+        self.keys += 1
+        xdotool("keydown", keys[0], "sleep", KEY_HOLD, "keyup", keys[0])
+        return label or keys[0]
+
+    def review_key(self, key, *chord):
+        """Presses a flat-review key and returns what Orca said in answer (key echo left out)."""
+        mark = self.speech.mark()
+        if chord:
+            self.keys += 1
+            xdotool("keydown", chord[0], "keydown", key, "sleep", KEY_HOLD, "keyup", key, "keyup", chord[0])
+        else:
+            self.press(key)
+        said = self.speech.wait(mark, lambda s: any(not echo(t) for t in s), KEY_TIMEOUT)
+        if said is None:
+            fail(f"Orca said nothing for {'+'.join(chord + (key,))} within {KEY_TIMEOUT:.0f} s")
+            return None
+        time.sleep(0.05)  # an answer may come in more than one utterance; the last one counts
+        return [t for t in self.speech.since(mark) if not echo(t)][-1]
+
+    # ----- finding the way in flat review
+    def expected_word(self, index):
+        cell, word = divmod(index, len(CELL_WORDS))
+        return CELL_WORDS[word].format(row=self.row, column=cell + 1)
+
+    def heard_word(self, index, heard):
+        return heard is not None and re.fullmatch(self.expected_word(index), heard.strip()) is not None
+
+    def find_row(self):
+        """Moves flat review to the start of a board row, line by line, listening: down to the next line,
+        and up once the lines below the board are reached."""
+        key, before = "KP_Prior", None  # next line
+        for _ in range(12):
+            heard = (self.review_key(key) or "").strip()
+            found = re.match(ROW_LINE, heard)
+            if found:
+                self.row, self.word, self.confirmed = int(found.group(1)), 0, True
+                return True
+            if key == "KP_Prior" and (heard == before or "TURN" in heard.upper()):
+                key = "KP_Home"  # previous line
+            before = heard
+        fail("flat review never reached a board row")
+        return False
+
+    def go_to_column(self, column):
+        """Puts flat review on a word of the column's cell in the current row."""
+        for _ in range(3):
+            if self.row is None and not self.find_row():
+                return False
+            per = len(CELL_WORDS)
+            first, last = (column - 1) * per, column * per - 1
+            end = COLUMNS * per - 1
+            if self.word < first and 1 + (end - last) < first - self.word:
+                heard = self.review_key("KP_End", "Insert")  # end of line: the last item, column 7's
+                self.word = end
+                self.confirmed = self.heard_word(end, heard)
+            lost = False
+            while not lost and not first <= self.word <= last:
+                step = 1 if self.word < first else -1
+                heard = self.review_key("KP_Right" if step > 0 else "KP_Left")
+                self.word += step
+                if not self.heard_word(self.word, heard) and not self.confirmed:
+                    self.review_resets = True
+                self.confirmed = self.heard_word(self.word, heard)
+                if not self.confirmed:
+                    say(f"    (heard {heard!r} where {self.expected_word(self.word)!r} was expected: "
+                        "finding the row again)")
+                    self.row = None
+                    lost = True
+                    break
+            if not lost and not self.confirmed:
+                # No key moved flat review since the last landing: the current item is asked for.
+                heard = self.review_key("KP_Begin")
+                self.confirmed = self.heard_word(self.word, heard)
+                if not self.confirmed:
+                    say(f"    (heard {heard!r} where {self.expected_word(self.word)!r} was expected: "
+                        "finding the row again)")
+                    self.review_resets = True
+                    self.row = None
+                    lost = True
+            if not lost:
+                return True
+        fail(f"flat review could not be brought to column {column}")
+        return False
+
+    # ----- moves
+    def move(self, column, ends=None):
+        """One move in a column. ends: None, or 'win' or 'tie' when this move ends the game."""
+        number = self.cells.count("b") + self.cells.count("r") + 1
+        player, colour = (0, "black") if number % 2 else (1, "red")
+        keys_before = self.keys
+        say(f"== move {number}: {PLAYERS[player]} ({colour}) in column {column}")
+        before = self.board.read()
+        if before != self.cells:
+            fail(f"before move {number} the board changed on its own: {self.cells} became {before}")
+            self.cells = before
+        if not self.go_to_column(column):
+            raise SystemExit(1)
+        time.sleep(max(0.0, self.last_click + CLICK_GAP - time.monotonic()))
+        mark = self.speech.mark()
+        self.press("KP_Divide")  # click the current item
+        self.last_click = time.monotonic()
+        self.moves += 1
+        # Where it should land: the lowest empty cell of the column, its row counted from the bottom.
+        lowest = max(r for r in range(ROWS) if self.cells[r * COLUMNS + column - 1] == ".")
+        fields = {"player": PLAYERS[player], "colour": colour, "column": column, "row": ROWS - lowest,
+                  "next": PLAYERS[1 - player], "next_colour": COLOURS[1 - player]}
+        fields.update({k.upper(): str(v).upper() for k, v in list(fields.items())})
+        fields["Colour"] = colour.capitalize()
+        landing = (LANDING if ends is None else LAST_LANDING).format(**fields)
+        if self.speech.wait(mark, lambda s: contains(s, landing), KEY_TIMEOUT) is None:
+            fail(f"move {number} (column {column}): the landing was not spoken: expected {landing!r}")
+        self.last_click = time.monotonic()
+        if ends is not None:
+            box = WINNER if ends == "win" else TIE
+            wait_until(lambda: window_open(box[0]), BOX_TIMEOUT)
+        used = self.keys - keys_before
+        self.move_keys += used
+        say(f"   ({used} keys for this move)")
+        self.confirmed = False
+        if self.review_resets:
+            self.row = None
+        after = self.check_one_checker(number, column, colour)
+        if ends is not None:
+            # The board is emptied when the box is closed, so the last move is checked while it is open.
+            self.read_box(box[0], box[1].format(**fields), mark)
+        self.cells = after
+        self.speech.show()
+
+    def check_one_checker(self, number, column, colour):
+        wait_until(lambda: self.board.read() != self.cells, 3.0)
+        time.sleep(0.2)  # a second click would come at once
+        after = self.board.read()
+        added = [i for i in range(len(after)) if self.cells[i] == "." and after[i] != "."]
+        wrong = [i for i in range(len(after)) if self.cells[i] != "." and after[i] != self.cells[i]]
+        if len(added) != 1 or wrong:
+            what = "no checker" if not added else f"{len(added)} checkers" if len(added) > 1 else "a checker"
+            cells = ", ".join(f"{colour_of(after[i])} in column {i % COLUMNS + 1}, row {ROWS - i // COLUMNS}"
+                              for i in added)
+            fail(f"move {number} (one KP_Divide in column {column}) dropped {what}"
+                 + (f": {cells}" if cells else "") + (" and changed placed checkers" if wrong else ""))
+            self.speech.show()
+            raise SystemExit(1)  # the players' colours and the columns are out of step from here on
+        elif added[0] % COLUMNS != column - 1 or after[added[0]] != colour[0]:
+            fail(f"move {number}: {colour_of(after[added[0]])} landed in column {added[0] % COLUMNS + 1}, row "
+                 f"{ROWS - added[0] // COLUMNS}, not {colour} in column {column}")
+        return after
+
+    # ----- boxes
+    def read_box(self, title, text, mark):
+        """Waits for a box to open and be read in full, then closes it with Return."""
+        if not wait_until(lambda: window_open(title), BOX_TIMEOUT):
+            fail(f"the box {title!r} did not open")
+            raise SystemExit(1)
+        said = self.speech.wait(mark, lambda s: contains(s, title) and not missing_parts(s, text), BOX_TIMEOUT)
+        if said is None:
+            said = self.speech.since(mark)
+            if not contains(said, title):
+                fail(f"the box {title!r}: its title was not spoken")
+            gone = missing_parts(said, text)
+            if gone:
+                fail(f"the box {title!r} was not read in full: missing {' / '.join(gone)!r}")
+        if squash(" ".join(self.speech.since(mark))).count(squash(text)) > 1:
+            note(f"the text of the box {title!r} was spoken more than once")
+        self.speech.show()
+        say(f"== close {title!r} with Return")
+        self.press("Return")
+        if not wait_until(lambda: not window_open(title), BOX_TIMEOUT):
+            fail(f"the box {title!r} did not close on Return")
+            raise SystemExit(1)
+        self.speech.settle()  # what Orca says of the window it comes back to
+        self.row = None  # a new window: flat review starts afresh
+        self.confirmed = False
+
+    def menu(self, shortcut, box, answer="Return"):
+        say(f"== {shortcut}")
+        mark = self.speech.mark()
+        self.press(shortcut)
+        self.read_box(box[0], box[1], mark)
+
+
+KEY_ECHOES = ("slash", "dash", "minus", "return", "insert", "left control", "right control", "left shift")
+
+
+def echo(text):
+    """Orca's echo of a key just pressed, such as 'slash ' for KP_Divide."""
+    return text.endswith(" ") and text.strip().lower() in KEY_ECHOES
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--log", required=True)
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--orca-pid", type=int, required=True)
+    args = parser.parse_args()
+    speech = Speech(args.log)
+
+    say("== Orca starts")
+    if speech.wait(0, lambda s: len(s) > 0, 60) is None:
+        raise SystemExit("FAIL: Orca said nothing within 60 s of starting")
+    speech.show()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    game = subprocess.Popen([args.game], env=env, stdout=open("game.log", "w"), stderr=subprocess.STDOUT)
+    board = Board()
+    player = Player(speech, board)
+
+    for n, (prompt, name) in enumerate(zip(NAME_PROMPTS, PLAYERS)):
+        say(f"== the name prompt for player {n + 1}")
+        mark = speech.mark()
+        if speech.wait(mark if n else 0, lambda s: contains(s, prompt), 30) is None:
+            fail(f"the name prompt {prompt!r} was not spoken")
+            raise SystemExit(1)
+        speech.show()
+        say(f"== type {name}, Return")
+        xdotool("type", "--delay", "60", name)
+        xdotool("key", "Return")
+    first_turn = f"{PLAYERS[0].upper()}'S TURN!"  # the status line, read when the board gets the keyboard
+    if speech.wait(0, lambda s: contains(s, first_turn), 20) is None:
+        note(f"whose turn it is was not spoken when the board came up: expected {first_turn!r}")
+    speech.settle()
+    speech.show()
+
+    try:
+        say("======== a game black wins: a line down column 1")
+        for column in (1, 2, 1, 2, 1, 2):
+            player.move(column)
+        player.move(1, ends="win")
+        player.cells = "." * (ROWS * COLUMNS)
+
+        say("======== a game red wins: a line down column 2")
+        for column in (1, 2, 1, 2, 1, 2, 3):
+            player.move(column)
+        player.move(2, ends="win")
+        player.cells = "." * (ROWS * COLUMNS)
+
+        player.menu("ctrl+r", RULES)
+        player.menu("ctrl+a", ABOUT)
+
+        say("======== two moves, then New Game (Ctrl+N), answered Yes: the same names")
+        player.move(4)
+        player.move(4)
+        player.menu("ctrl+n", NEW_GAME)
+        player.cells = "." * (ROWS * COLUMNS)
+        if board.read() != player.cells:
+            fail("New Game left checkers on the board")
+
+        say("======== a game that fills the board: a tie")
+        tie = [3, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 7, 5, 5, 5, 5, 5, 5,
+               6, 6, 6, 6, 6, 6, 7, 7, 7, 7]
+        for column in tie:
+            player.move(column)
+        mark = speech.mark()
+        player.move(7, ends="tie")
+        # Closing the tie box asks at once whether to keep the names.
+        player.read_box(NEW_GAME[0], NEW_GAME[1], mark)
+        player.cells = "." * (ROWS * COLUMNS)
+        if board.read() != player.cells:
+            fail("the New Game after the tie left checkers on the board")
+        if speech.wait(mark, lambda s: contains(s, first_turn), 10) is None:
+            note(f"after the New Game question whose turn it is was not spoken: expected {first_turn!r}")
+
+        say("== Ctrl+X")
+        player.press("ctrl+x")
+        if not wait_until(lambda: game.poll() is not None, 20):
+            fail("the game did not end on Ctrl+X")
+        speech.show()
+    except SystemExit as stop:
+        if stop.code not in (None, 0, 1):
+            fail(str(stop.code))
+        speech.show()
+
+    try:
+        os.kill(args.orca_pid, 0)
+    except ProcessLookupError:
+        fail("Orca ended during the run")
+    average = player.move_keys / player.moves if player.moves else 0
+    say(f"== {player.moves} moves, {player.move_keys} keys for them: {average:.2f} keys per move")
+    for message in notes:
+        say(f"NOTE: {message}")
+    if failures:
+        say(f"FAILED: {len(failures)} problem(s):")
+        for message in failures:
+            say(f"  - {message}")
+        sys.exit(1)
+    say("PASSED")
+
+
+if __name__ == "__main__":
+    main()
