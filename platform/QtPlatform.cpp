@@ -92,7 +92,6 @@ QWidget* QtPlatform::boxParent() const
 // come and go between the two.
 void QtPlatform::giveBackFocus()
 {
-    lastBoxClosed.start();
     focusPending = true;
     QTimer::singleShot(0, this, [this] {
         if (focusPending && window != nullptr && window->isVisible())
@@ -102,31 +101,32 @@ void QtPlatform::giveBackFocus()
 }
 
 // A box that opens within milliseconds of what a screen reader is still dealing with (the press that opened
-// it, the news of where the checker landed, the box closed just before) is taken by Orca for the window it
-// already knew, and it reads only the box's button. So, while a screen reader listens, such a box opens a
-// moment later; meanwhile the board is painted and input waits. Without one nothing waits.
-void QtPlatform::letTheScreenReaderCatchUp(bool told) const
+// it, the news of where the checker landed, the box of the same handler closed just before) is taken by Orca
+// for the window it already knew, and it reads only the box's button. So, while a screen reader listens, such
+// a box opens a moment later; meanwhile the board is painted and input waits. Without one nothing waits.
+void QtPlatform::letTheScreenReaderCatchUp(bool told, bool followsBox) const
 {
     if (!QAccessible::isActive())
         return;
-    const bool boxJustClosed = lastBoxClosed.isValid() && lastBoxClosed.elapsed() < SettleMs;
-    if (!told && !boxJustClosed && QGuiApplication::mouseButtons() == Qt::NoButton)
+    if (!told && !followsBox && QGuiApplication::mouseButtons() == Qt::NoButton)
         return;
     QEventLoop wait;
     QTimer::singleShot(SettleMs, &wait, &QEventLoop::quit);
     wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-// What every box does before it opens; says whether the window told assistive technology something.
-bool QtPlatform::prepareBox()
+// What every box does before it opens, then waiting for a screen reader where it needs the time. A box that
+// finds the keyboard not yet given back follows another box of the same handler.
+void QtPlatform::prepareBox()
 {
+    const bool followsBox = focusPending;
     focusPending = false;
-    return beforeEachBox && beforeEachBox();
+    letTheScreenReaderCatchUp(beforeEachBox && beforeEachBox(), followsBox);
 }
 
 qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
 {
-    letTheScreenReaderCatchUp(prepareBox());
+    prepareBox();
     QMessageBox box(boxParent());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // a name such as "<b>x</b>" is shown as typed
@@ -157,7 +157,7 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title)
 {
-    letTheScreenReaderCatchUp(prepareBox());
+    prepareBox();
     if (quitRequested)
         endProgram();
     QInputDialog dialog(boxParent());

@@ -6,7 +6,6 @@
 
 #include "platform/Platform.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 
 #include <functional>
@@ -31,15 +30,14 @@ class QtPlatform : public QObject, public Platform
 
   private:
     QWidget* boxParent() const;
-    bool prepareBox();
+    void prepareBox();
     void giveBackFocus();
-    void letTheScreenReaderCatchUp(bool told) const;
+    void letTheScreenReaderCatchUp(bool told, bool followsBox) const;
 
     static constexpr int SettleMs = 300;
 
     QWidget* window = nullptr;
     std::function<bool()> beforeEachBox;
     bool quitRequested = false;
-    QElapsedTimer lastBoxClosed;
     bool focusPending = false;
 };
