@@ -108,14 +108,15 @@ class NewsAccessible : public PartOfBoard
 #else
 // Orca builds its review of a window once and rebuilds it only when it sees the window change as a whole: the
 // selection of a page tab list changing (a notebook turning a page) is one such sign. After each change of
-// the board this empty, zero-sized page tab list, which review never shows, gives that sign.
+// the board this empty page tab list gives that sign. It stands one pixel outside the window's corner, so
+// that review, which shows what lies inside the window, never shows it.
 class PageTurnAccessible : public PartOfBoard
 {
   public:
     using PartOfBoard::PartOfBoard;
 
     QString text(QAccessible::Text) const override { return {}; }
-    QRect rect() const override { return {}; }
+    QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::PageTabList; }
     QAccessible::State state() const override { return {}; }
     void* interface_cast(QAccessible::InterfaceType) override { return nullptr; }
@@ -270,6 +271,13 @@ QAccessibleInterface* PartOfBoard::parent() const
 {
     return board;
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+QRect PageTurnAccessible::rect() const
+{
+    return QRect(board->boardView()->window()->mapToGlobal(QPoint(-1, -1)), QSize(1, 1));
+}
+#endif
 
 QString CellAccessible::text(QAccessible::Text t) const
 {
