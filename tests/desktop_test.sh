@@ -49,8 +49,11 @@ pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0:
 is_pixel() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 
 start_display() {
+    # A display number is taken when its lock or socket file is here, or when an X server elsewhere on this
+    # machine (a chroot with a /tmp of its own, say) listens on its abstract socket.
     for n in $(seq 140 199); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] ||
+            grep -qE "@/tmp/.X11-unix/X$n( |\$)" /proc/net/unix || break
     done
     export DISPLAY=":$n"
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
