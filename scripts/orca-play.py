@@ -438,11 +438,18 @@ class Player:
             note(f"the text of the box {title!r} was spoken more than once")
         self.speech.show()
         say(f"== close {title!r} with Return")
+        closed = self.speech.mark()
         self.press("Return")
         if not wait_until(lambda: not window_open(title), BOX_TIMEOUT):
             fail(f"the box {title!r} did not close on Return")
             raise SystemExit(1)
-        self.speech.settle()  # what Orca says of the window it comes back to
+        # A player goes on once Orca has said where the keyboard is again: on the board, or in the box that
+        # follows (the New Game question after the tie).
+        back = self.speech.wait(closed, lambda said: any("Board" in text for text in said) or
+                                any(window_open(t) for t in (NEW_GAME[0], "New Players")), BOX_TIMEOUT)
+        if back is None:
+            note(f"after the box {title!r} Orca did not say that the keyboard is back on the board")
+        self.speech.settle()  # the rest of what Orca says of the window it comes back to
         self.row = None  # a new window: flat review starts afresh
         self.confirmed = False
 
