@@ -298,7 +298,14 @@ class Player:
         return CELL_WORDS[word].format(row=self.row, column=cell + 1)
 
     def heard_word(self, index, heard):
-        return heard is not None and re.fullmatch(self.expected_word(index), heard.strip()) is not None
+        found = heard is not None and re.fullmatch(self.expected_word(index), heard.strip())
+        if found:
+            # Review must show the board as it is now, not as it was when review began.
+            cell = (ROWS - self.row) * COLUMNS + index // len(CELL_WORDS)
+            if found.group(1) != colour_of(self.cells[cell]):
+                fail(f"flat review said {heard.strip()!r}, but that cell holds {colour_of(self.cells[cell])}: "
+                     "review showed the board as it was")
+        return bool(found)
 
     def find_row(self):
         """Moves flat review to the start of a board row, line by line, listening: down to the next line,

@@ -73,6 +73,11 @@ wait_for 20 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus
 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null
 openbox >/dev/null 2>&1 &
+# No speech-dispatcher: the namespace has no sound, and one with a synthesizer (speech-dispatcher-espeak-ng)
+# stops answering Orca after a few sentences, which stops Orca. Without it Orca still writes every sentence
+# to its debug log, which is what the run listens to.
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+echo DisableAutoSpawn >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 
 # Orca writes its debug log through a buffer; the log is read while Orca runs, so each line is written out
 # when it ends. Orca reads this file from its settings directory when it starts.
