@@ -6,6 +6,14 @@
 
 #include <QAccessibleWidget>
 #include <QWindow>
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#endif
 
 #include <array>
 
@@ -105,7 +113,8 @@ class NewsAccessible : public PartOfBoard
 
     QString news;
 };
-#else
+#endif
+
 // Orca builds its review of a window once and rebuilds it only when it sees the window change as a whole: the
 // selection of a page tab list changing (a notebook turning a page) is one such sign. After each change of
 // the board this empty page tab list gives that sign. It stands one pixel outside the window's corner, so
@@ -121,10 +130,54 @@ class PageTurnAccessible : public PartOfBoard
     QAccessible::State state() const override { return {}; }
     void* interface_cast(QAccessible::InterfaceType) override { return nullptr; }
 };
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt before 6.8 does not pass a selection change on to the accessibility bus, so the page tab list's signal
+// is sent here, on Qt's own connection to that bus, in the form Qt gives its other events: detail, two
+// numbers, a value, and the application that sends it.
+struct BusObject
+{
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const BusObject& object)
+{
+    argument.beginStructure();
+    argument << object.service << object.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, BusObject& object)
+{
+    argument.beginStructure();
+    argument >> object.service >> object.path;
+    argument.endStructure();
+    return argument;
+}
+
+void tellPageTurned(QAccessibleInterface* pageTurn)
+{
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected())
+        return;
+    static const QMetaType registered = qDBusRegisterMetaType<BusObject>();
+    Q_UNUSED(registered);
+    const QString path =
+        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(pageTurn));
+    QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("SelectionChanged"));
+    signal << QString() << 0 << 0 << QVariant::fromValue(QDBusVariant(0))
+           << QVariant::fromValue(BusObject{
+                  bus.baseService(), QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))});
+    bus.send(signal);
+}
 #endif
 
 // The board as a table of 6 rows and 7 columns, row index 0 at the top. Its children are the 42 cells, the
-// status line drawn on the board, and the object that carries the news of each press.
+// status line drawn on the board, the page tab list that says the board changed and, before Qt 6.8, the
+// notification that carries the news of each press.
 class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
 {
   public:
@@ -135,22 +188,27 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
             if (id != 0)
                 QAccessible::deleteAccessibleInterface(id);
         }
-        if (extraId != 0)
-            QAccessible::deleteAccessibleInterface(extraId);
+        for (const QAccessible::Id id : extraIds) {
+            if (id != 0)
+                QAccessible::deleteAccessibleInterface(id);
+        }
     }
 
     const frmBrindlow& form() const { return view->brindlow(); }
     BoardView* boardView() const { return view; }
 
-    int childCount() const override { return frmBrindlow::CellCount + QAccessibleWidget::childCount() + 1; }
+    int childCount() const override
+    {
+        return frmBrindlow::CellCount + QAccessibleWidget::childCount() + ExtraCount;
+    }
     QAccessibleInterface* child(int index) const override
     {
         if (index < 0 || index >= childCount())
             return nullptr;
         if (index < frmBrindlow::CellCount)
             return cellInterface(index);
-        if (index == childCount() - 1)
-            return extra();
+        if (const int extraIndex = index - (childCount() - ExtraCount); extraIndex >= 0)
+            return extra(Extra(extraIndex));
         return QAccessibleWidget::child(index - frmBrindlow::CellCount);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
@@ -159,8 +217,10 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
             if (cellIds[cell] != 0 && QAccessible::accessibleInterface(cellIds[cell]) == child)
                 return cell;
         }
-        if (extraId != 0 && QAccessible::accessibleInterface(extraId) == child)
-            return childCount() - 1;
+        for (int extra = 0; extra < ExtraCount; ++extra) {
+            if (extraIds[extra] != 0 && QAccessible::accessibleInterface(extraIds[extra]) == child)
+                return childCount() - ExtraCount + extra;
+        }
         const int index = QAccessibleWidget::indexOfChild(child);
         return index < 0 ? -1 : frmBrindlow::CellCount + index;
     }
@@ -225,11 +285,12 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
     void announce(const QString& news)
     {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-        static_cast<NewsAccessible*>(extra())->news = news;
-        QAccessibleEvent shown(extra(), QAccessible::ObjectShow);
+        tellPageTurned(extra(PageTurn));
+        static_cast<NewsAccessible*>(extra(News))->news = news;
+        QAccessibleEvent shown(extra(News), QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
 #else
-        QAccessibleEvent pageTurned(extra(), QAccessible::SelectionWithin);
+        QAccessibleEvent pageTurned(extra(PageTurn), QAccessible::SelectionWithin);
         QAccessible::updateAccessibility(&pageTurned);
         QAccessibleAnnouncementEvent said(view, news);
         QAccessible::updateAccessibility(&said);
@@ -244,22 +305,35 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
                 new CellAccessible(const_cast<BoardTable*>(this), cell));
         return QAccessible::accessibleInterface(cellIds[cell]);
     }
-    QAccessibleInterface* extra() const
+    // The children that are not on the board, after all others.
+    enum Extra
     {
-        if (extraId == 0) {
+        PageTurn,
+        News
+    };
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    static constexpr int ExtraCount = 2;
+#else
+    static constexpr int ExtraCount = 1;
+#endif
+    QAccessibleInterface* extra(Extra which) const
+    {
+        QAccessible::Id& id = extraIds[which];
+        if (id == 0) {
             auto* self = const_cast<BoardTable*>(this);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-            extraId = QAccessible::registerAccessibleInterface(new NewsAccessible(self));
-#else
-            extraId = QAccessible::registerAccessibleInterface(new PageTurnAccessible(self));
+            if (which == News)
+                id = QAccessible::registerAccessibleInterface(new NewsAccessible(self));
+            else
 #endif
+                id = QAccessible::registerAccessibleInterface(new PageTurnAccessible(self));
         }
-        return QAccessible::accessibleInterface(extraId);
+        return QAccessible::accessibleInterface(id);
     }
 
     BoardView* view;
     mutable std::array<QAccessible::Id, frmBrindlow::CellCount> cellIds{};
-    mutable QAccessible::Id extraId = 0;
+    mutable std::array<QAccessible::Id, ExtraCount> extraIds{};
 };
 
 QWindow* PartOfBoard::window() const
@@ -272,12 +346,10 @@ QAccessibleInterface* PartOfBoard::parent() const
     return board;
 }
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 QRect PageTurnAccessible::rect() const
 {
     return QRect(board->boardView()->window()->mapToGlobal(QPoint(-1, -1)), QSize(1, 1));
 }
-#endif
 
 QString CellAccessible::text(QAccessible::Text t) const
 {
