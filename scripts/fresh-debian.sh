@@ -33,8 +33,14 @@ if [ "${1:-}" = --in-system ]; then
     # Qt and the X server share memory through /dev/shm: the system gets one of its own, not this machine's.
     mount -t tmpfs -o nosuid,nodev,mode=1777 fresh-shm "$root/dev/shm"
     mapfile -d '' command <"$work/command"
-    # A login's environment, not this machine's, and a git repository as a clone would have.
-    in_system=(chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
+    # A login's environment, not this machine's, and a git repository as a clone would have. The system becomes
+    # the root by pivot_root in a mount namespace of the command's own, not by chroot, and gets a /proc of its
+    # own that it may write to (mmdebstrap's is read-only): a process in a chroot may not make user
+    # namespaces, and the Orca test runs in one.
+    # shellcheck disable=SC2016 # the inner shell's "$@"
+    in_system=(unshare --mount --propagation private -- sh -c 'cd "$1" && mkdir -p .host && pivot_root . .host &&
+        cd / && umount -l /.host && rmdir /.host && mount -t proc proc /proc && shift && exec "$@"' sh "$root"
+        env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
         LANG=C.UTF-8 TERM="${TERM:-dumb}" bash -c 'cd /root/brindlow && "$@"' bash)
     "${in_system[@]}" sh -c 'git init -q && git add -A &&
         git -c user.name=Brindlow -c user.email=brindlow@localhost commit -q -m "Work tree as it was"'

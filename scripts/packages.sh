@@ -5,8 +5,13 @@
 # Sourced by the scripts beside it.
 
 BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin"
+# What ./scripts/orca-speech.sh runs: unshare, mount and nsenter come with util-linux and mount; pgrep (used by
+# Orca itself) with procps; gdbus with libglib2.0-bin.
+ORCA_PACKAGES="util-linux mount procps python3 python3-gi gir1.2-atspi-2.0 xvfb x11-utils xdotool openbox orca
+    at-spi2-core dbus dbus-x11 libglib2.0-bin"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core
-    desktop-file-utils appstream xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland"
+    desktop-file-utils appstream xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland
+    $ORCA_PACKAGES"
 PLAY_PACKAGES="fonts-liberation fonts-dejavu-core"
 # What ./scripts/package.sh needs besides BUILD_PACKAGES (which cover debian/control's Build-Depends).
 PACKAGE_PACKAGES="build-essential dpkg-dev debhelper fakeroot lintian blhc"
