@@ -159,6 +159,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, BusObject& object
 
 void tellPageTurned(QAccessibleInterface* pageTurn)
 {
+    // Qt names its connection to the accessibility bus "a11y"; without one, no screen reader listens.
     QDBusConnection bus(QStringLiteral("a11y"));
     if (!bus.isConnected())
         return;
