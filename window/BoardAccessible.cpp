@@ -377,6 +377,14 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     return nullptr;
 }
 
+// The board's table, when assistive technology listens; nullptr otherwise.
+BoardTable* listeningTable(BoardView* board)
+{
+    if (!QAccessible::isActive())
+        return nullptr;
+    return dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(board));
+}
+
 QString colourWord(quint32 colour)
 {
     return colour == frmBrindlow::BlackColor ? QStringLiteral("black")
@@ -432,16 +440,12 @@ QString BoardAccessible::pressNews(const frmBrindlow& form, int landed, int colu
 
 void BoardAccessible::cellChanged(BoardView* board, int cell)
 {
-    if (!QAccessible::isActive())
-        return;
-    if (auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(board)))
+    if (BoardTable* table = listeningTable(board))
         table->announceChange(cell);
 }
 
 void BoardAccessible::announce(BoardView* board, const QString& news)
 {
-    if (news.isEmpty() || !QAccessible::isActive())
-        return;
-    if (auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(board)))
+    if (BoardTable* table = listeningTable(board); table != nullptr && !news.isEmpty())
         table->announce(news);
 }

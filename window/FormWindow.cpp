@@ -163,10 +163,10 @@ void BoardView::mousePressEvent(QMouseEvent* event)
 // seconds after its first click when its calls to the desktop were slow to return: an action that soon after
 // a mouse press is that same command. (Orca that presses cells by their action moves no mouse at all.) The
 // press itself waits until the screen reader has its answer: a box it opens must not hold the reply back.
-bool BoardView::pressCell(int cell)
+void BoardView::pressCell(int cell)
 {
     if (lastMousePress.isValid() && lastMousePress.elapsed() < SameCommandMs)
-        return true;
+        return;
     const QPointF at = circleOf(form.Shape1[cell]).center() * TwipsPerPixel;
     QMetaObject::invokeMethod(
         this,
@@ -175,7 +175,6 @@ bool BoardView::pressCell(int cell)
                 pressed(1, 0, at);
         },
         Qt::QueuedConnection);
-    return true;
 }
 
 // The second press of a double click is no move. One gesture of one player, or one command of a screen reader

@@ -64,7 +64,7 @@ class BoardView : public QWidget
 
     // A screen reader's command to press a cell: a left-button press in the middle of its circle, made once
     // the command has been answered. Nothing when it repeats a mouse press of a moment ago.
-    bool pressCell(int cell);
+    void pressCell(int cell);
 
     const frmBrindlow& brindlow() const { return form; }
 
