@@ -5,10 +5,8 @@
 #include "platform/QtPlatform.h"
 #include "platform/WindowFrame.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -28,10 +26,12 @@ QtPlatform::QtPlatform()
     qApp->installEventFilter(this);
 }
 
-void QtPlatform::attach(QWidget* parentWindow, std::function<bool()> beforeBox)
+void QtPlatform::attach(QWidget* parentWindow, std::function<void(QWidget& box, const QString& text)> beforeBox,
+                        std::function<void()> boxClosed)
 {
     window = parentWindow;
-    beforeEachBox = std::move(beforeBox);
+    opening = std::move(beforeBox);
+    afterBox = std::move(boxClosed);
 }
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event)
@@ -86,11 +86,18 @@ QWidget* QtPlatform::boxParent() const
     return window != nullptr && window->isVisible() ? window : nullptr;
 }
 
+void QtPlatform::opened(QWidget& box, const QString& text)
+{
+    focusPending = false;
+    if (opening)
+        opening(box, text);
+}
+
 // Without a window manager nobody hands the keyboard back to the window when a box closes, and its
 // shortcuts would stay dead until the next click. It is handed back once the handler is done: a box that
 // follows at once (the New Game question after the tie) takes it instead, and a screen reader hears no window
 // come and go between the two.
-void QtPlatform::giveBackFocus()
+void QtPlatform::closed()
 {
     focusPending = true;
     QTimer::singleShot(0, this, [this] {
@@ -98,45 +105,16 @@ void QtPlatform::giveBackFocus()
             window->activateWindow();
         focusPending = false;
     });
-}
-
-// A box that opens within milliseconds of what a screen reader is still dealing with (the press that opened
-// it, the news of where the checker landed, the box of the same handler closed just before) is taken by Orca
-// for the window it already knew, and it reads only the box's button. So, while a screen reader listens, such
-// a box opens a moment later; meanwhile the board is painted and input waits. Without one nothing waits.
-void QtPlatform::letTheScreenReaderCatchUp(bool told, bool followsBox) const
-{
-    if (!QAccessible::isActive())
-        return;
-    if (!told && !followsBox && QGuiApplication::mouseButtons() == Qt::NoButton)
-        return;
-    QEventLoop wait;
-    QTimer::singleShot(SettleMs, &wait, &QEventLoop::quit);
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-// What every box does before it opens, then waiting for a screen reader where it needs the time. A box that
-// finds the keyboard not yet given back follows another box of the same handler.
-void QtPlatform::prepareBox()
-{
-    const bool followsBox = focusPending;
-    focusPending = false;
-    letTheScreenReaderCatchUp(beforeEachBox && beforeEachBox(), followsBox);
+    if (afterBox)
+        afterBox();
 }
 
 qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QString& title)
 {
-    prepareBox();
     QMessageBox box(boxParent());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // a name such as "<b>x</b>" is shown as typed
     box.setText(boxText(prompt));
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // The Orca of this Qt's time reads a box's text from its description, and when there is none it skips a
-    // label of fewer than three words ("ANN WINS!"). The Orca of earlier Qt's time reads the labels and would
-    // say the text twice.
-    box.setAccessibleDescription(boxText(prompt));
-#endif
     QPushButton* yes = nullptr;
     if (buttons == ButtonsYesNo) {
         yes = box.addButton(QMessageBox::Yes);
@@ -148,8 +126,9 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
     }
     widenForTitle(box); // last: setting the icon lays the box out anew
     offerNoResize(&box);
+    opened(box, boxText(prompt));
     box.exec();
-    giveBackFocus();
+    closed();
     if (buttons != ButtonsYesNo)
         return 1;
     return box.clickedButton() == yes ? AnswerYes : AnswerNo;
@@ -157,7 +136,6 @@ qint32 QtPlatform::messageBox(const QString& prompt, qint32 buttons, const QStri
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title)
 {
-    prepareBox();
     if (quitRequested)
         endProgram();
     QInputDialog dialog(boxParent());
@@ -174,8 +152,9 @@ QString QtPlatform::inputBox(const QString& prompt, const QString& title)
     widenForTitle(dialog);
     dialog.layout()->setSizeConstraint(QLayout::SetFixedSize); // one line to type: nothing to resize
     offerNoResize(&dialog);
+    opened(dialog, prompt);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    giveBackFocus();
+    closed();
     if (quitRequested)
         endProgram();
     return accepted ? dialog.textValue() : QString();

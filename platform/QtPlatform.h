@@ -17,9 +17,10 @@ class QtPlatform : public QObject, public Platform
   public:
     QtPlatform();
 
-    // The window the boxes belong to, and what to do before each box opens: bring the window up to date, and
-    // say whether assistive technology was just told something.
-    void attach(QWidget* window, std::function<bool()> beforeEachBox);
+    // The window the boxes belong to; what to do as each box is about to open (with the box and its text),
+    // and once it has closed.
+    void attach(QWidget* window, std::function<void(QWidget& box, const QString& text)> opening,
+                std::function<void()> closed);
 
     qint32 messageBox(const QString& prompt, qint32 buttons, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title) override;
@@ -30,14 +31,12 @@ class QtPlatform : public QObject, public Platform
 
   private:
     QWidget* boxParent() const;
-    void prepareBox();
-    void giveBackFocus();
-    void letTheScreenReaderCatchUp(bool told, bool followsBox) const;
-
-    static constexpr int SettleMs = 300;
+    void opened(QWidget& box, const QString& text);
+    void closed();
 
     QWidget* window = nullptr;
-    std::function<bool()> beforeEachBox;
+    std::function<void(QWidget& box, const QString& text)> opening;
+    std::function<void()> afterBox;
     bool quitRequested = false;
     bool focusPending = false;
 };

@@ -3,6 +3,7 @@
 
 // The real window under the offscreen platform: layout, pixels, presses, shortcuts, and the real boxes.
 #include "FormTestSupport.h"
+#include "access/Listeners.h"
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
 
@@ -221,8 +222,9 @@ TEST(Window, KeepsItsSizeAndShapesAtAnyScale)
 
 // What a screen reader is told: the window, the menus, and the board as a table of its 42 cells, each saying
 // its column, its row counted from the bottom and what it holds, lying on its circle and pressed by its one
-// action; the board holds the keyboard, the cells never. (Qt tells assistive technology of changes only when
-// one listens, which none does offscreen; names are read afresh at every question.)
+// action; the board holds the keyboard and reports its current cell as focused: column 4, row 1 at first,
+// then the cell the last checker landed in. (Qt tells assistive technology of changes only when one listens,
+// which none does offscreen; names and states are read afresh at every question.)
 TEST(Window, AssistiveTechnologyReadsTheWindow)
 {
     ScriptedWindow scripted;
@@ -239,49 +241,59 @@ TEST(Window, AssistiveTechnologyReadsTheWindow)
     EXPECT_EQ(window.statusLabel()->focusPolicy(), Qt::NoFocus);
 
     BoardView* board = window.board();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
     ASSERT_NE(table->tableInterface(), nullptr);
     EXPECT_EQ(table->role(), QAccessible::Table);
     EXPECT_EQ(table->tableInterface()->rowCount(), 6);
     EXPECT_EQ(table->tableInterface()->columnCount(), 7);
+    auto focusedCells = [table] {
+        std::vector<int> focused;
+        for (int cell = 0; cell < 42; ++cell) {
+            if (table->child(cell)->state().focused)
+                focused.push_back(cell);
+        }
+        return focused;
+    };
     for (int cell = 0; cell < 42; ++cell) {
         QAccessibleInterface* child = table->child(cell);
         ASSERT_EQ(child, table->tableInterface()->cellAt(cell / 7, cell % 7)) << cell;
         EXPECT_EQ(table->indexOfChild(child), cell);
         EXPECT_EQ(child->tableCellInterface()->rowIndex() * 7 + child->tableCellInterface()->columnIndex(),
                   cell);
-        EXPECT_FALSE(child->state().focusable);
+        EXPECT_TRUE(child->state().focusable);
         ASSERT_NE(child->actionInterface(), nullptr);
         EXPECT_EQ(child->actionInterface()->actionNames(),
                   QStringList{QAccessibleActionInterface::pressAction()});
     }
+    EXPECT_EQ(table->focusChild(), table->child(38));
+    EXPECT_EQ(focusedCells(), std::vector<int>{38});
     EXPECT_EQ(table->child(42)->object(), window.statusLabel());
     const int children = table->childCount();
     EXPECT_EQ(table->indexOfChild(table->child(children - 1)), children - 1);
     EXPECT_EQ(table->child(children), nullptr);
-    // One page tab list says the board changed; it lies outside the window, so that review never shows it.
-    int pageTabLists = 0;
-    for (int index = 43; index < children; ++index) {
-        if (table->child(index)->role() == QAccessible::PageTabList) {
-            ++pageTabLists;
-            EXPECT_FALSE(QRect(window.mapToGlobal(QPoint(0, 0)), window.size())
-                             .intersects(table->child(index)->rect()));
-        }
-    }
-    EXPECT_EQ(pageTabLists, 1);
 
     // A screen reader's press of a cell (row 6 of column 2) is a move in its column, made once the command is
-    // answered.
+    // answered; the cell the checker landed in is current.
     table->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(window.form().moveCount, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(window.form().Shape1[36].FillColor, frmBrindlow::BlackColor) << boardPicture(window.form());
-    // One that believes its click went astray falls back on the action at once: one command, one move.
-    press(board, QPointF(30, 100)); // red into column 1
+    EXPECT_EQ(focusedCells(), std::vector<int>{36});
+    // A screen reader whose click on a cell's middle seems to it to have failed falls back on that cell's
+    // action: one command, one move. An action on another cell is a command of its own.
+    press(board, QPointF(32.5, 28.5)); // the middle of column 1, row 6: red into column 1
     table->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     EXPECT_EQ(window.form().moveCount, 2) << boardPicture(window.form());
-    EXPECT_EQ(name(window.statusLabel()), QStringLiteral("ANN'S TURN!  (BLACK)"));
+    table->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.form().moveCount, 3) << boardPicture(window.form());
+    EXPECT_EQ(name(window.statusLabel()), QStringLiteral("BOB'S TURN!  (RED)"));
+    EXPECT_EQ(focusedCells(), std::vector<int>{37});
+    board->clearFocus();
+    EXPECT_EQ(table->focusChild(), nullptr);
+    EXPECT_TRUE(focusedCells().empty());
     const struct
     {
         int cell;
@@ -297,32 +309,50 @@ TEST(Window, AssistiveTechnologyReadsTheWindow)
 }
 
 // Each press is heard once, in the order of the screen: where the checker landed and whose turn it is now, or
-// that the column is full. A press that opens a box tells only the landing before it; the box says the rest,
-// and no turn is told after it.
+// that the column is full. A press that opens a box tells only the landing before it; the box says what comes
+// next, and whose turn it is is told once the board has the keyboard again, as at start-up.
 TEST(Window, AssistiveTechnologyHearsEveryPressOnce)
 {
-    ScriptedWindow scripted;
-    FormWindow& window = scripted.window;
+    ScriptedPlatform platform;
+    platform.throwOnEnd = false;
+    platform.names = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+    FormWindow window(platform);
     std::vector<QString> heard;
-    window.tell = [&heard](const QString& news) { heard.push_back(news); };
-    scripted.platform.onBox = [&](const Box& box) {
+    window.assistive().tell = [&heard](const QString& news) { heard.push_back(news); };
+    platform.onBox = [&](const Box& box) {
         window.refresh(); // as the real boxes do
+        window.assistive().boxOpening(nullptr, box.prompt);
         heard.push_back(QStringLiteral("[%1] %2").arg(box.title, box.prompt));
+        window.assistive().boxClosed();
     };
     auto play = [&window](std::initializer_list<int> columns) {
         for (const int column : columns)
             press(window.board(), QPointF((850 * column + 425) / 15.0, 100));
     };
+    auto keyboardBack = [&window] {
+        window.board()->clearFocus();
+        window.board()->setFocus();
+        QCoreApplication::processEvents();
+    };
+    window.start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard, (std::vector<QString>{QStringLiteral("[New Players] Player 1:"),
+                                           QStringLiteral("[New Players] Player 2:"),
+                                           QStringLiteral("ANN'S TURN!  (BLACK)")}));
 
+    heard.clear();
     play({2, 2, 2, 2, 2, 2, 2});
     EXPECT_EQ(heard.front(), QStringLiteral("Black in column 3, row 1. BOB'S TURN!  (RED)"));
     EXPECT_EQ(heard[5], QStringLiteral("Red in column 3, row 6. ANN'S TURN!  (BLACK)"));
     EXPECT_EQ(heard.back(), QStringLiteral("Column 3 is full. ANN'S TURN!  (BLACK)"));
     press(window.board(), QPointF(5960 / 15.0, 100)); // beside the columns: nothing happened, nothing is said
+    keyboardBack(); // and the turn, told already, is not told again
     EXPECT_EQ(heard.size(), 7u);
 
     heard.clear();
     play({0, 1, 0, 1, 0, 1, 0});
+    keyboardBack();
     EXPECT_EQ(heard, (std::vector<QString>{
                          QStringLiteral("Black in column 1, row 1. BOB'S TURN!  (RED)"),
                          QStringLiteral("Red in column 2, row 1. ANN'S TURN!  (BLACK)"),
@@ -332,17 +362,48 @@ TEST(Window, AssistiveTechnologyHearsEveryPressOnce)
                          QStringLiteral("Red in column 2, row 3. ANN'S TURN!  (BLACK)"),
                          QStringLiteral("Black in column 1, row 4."),
                          QStringLiteral("[Winner] ANN WINS!"),
+                         QStringLiteral("ANN'S TURN!  (BLACK)"),
                      }));
 
     heard.clear();
-    scripted.platform.questions = {AnswerYes};
+    platform.questions = {AnswerYes};
     play({2, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3,
           3, 3, 3, 6, 4, 4, 4, 4, 4, 4, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6});
-    ASSERT_EQ(heard.size(), 44u);
-    EXPECT_EQ(std::vector<QString>(heard.end() - 3, heard.end()),
+    keyboardBack();
+    ASSERT_EQ(heard.size(), 45u);
+    EXPECT_EQ(std::vector<QString>(heard.end() - 4, heard.end()),
               (std::vector<QString>{QStringLiteral("Red in column 7, row 6."),
                                     QStringLiteral("[CAT'S GAME] Tie Game...you both LOSE!"),
-                                    QStringLiteral("[New Game] Do you want to keep the same names?")}));
+                                    QStringLiteral("[New Game] Do you want to keep the same names?"),
+                                    QStringLiteral("ANN'S TURN!  (BLACK)")}));
+
+    // New Game from the menu, with the same turn before and after: a new game, whose turn is told.
+    heard.clear();
+    play({3, 3});
+    platform.questions = {AnswerYes};
+    window.form().mnuNewGame_Click();
+    window.refresh();
+    keyboardBack();
+    EXPECT_EQ(heard.back(), QStringLiteral("ANN'S TURN!  (BLACK)"));
+    EXPECT_EQ(heard.size(), 4u);
+}
+
+// While nobody listens, no box waits for a screen reader; while one listens, a box that follows the news of a
+// press opens a moment later (meanwhile the event loop runs, but takes no input).
+TEST(Window, BoxesWaitOnlyWhileAScreenReaderListens)
+{
+    for (const bool listening : {false, true}) {
+        ScriptedWindow scripted;
+        Listeners::pretend(listening);
+        press(scripted.window.board(), QPointF(30, 100));
+        scripted.window.assistive().cellShown(35); // as if that checker had just landed and a box followed
+        bool eventLoopRan = false;
+        QTimer::singleShot(0, [&eventLoopRan] { eventLoopRan = true; });
+        scripted.window.assistive().boxOpening(nullptr, QStringLiteral("ANN WINS!"));
+        EXPECT_EQ(eventLoopRan, listening);
+        Listeners::pretend(std::nullopt);
+        QCoreApplication::processEvents();
+    }
 }
 
 TEST(Window, PressesReachTheirColumns)
@@ -589,7 +650,8 @@ TEST(QtBoxes, AQuitRequestDuringTheNamePromptEndsTheProgram)
             alarm(20); // a prompt that keeps coming back ends in SIGALRM instead of a hang
             QtPlatform platform;
             FormWindow window(platform);
-            platform.attach(&window, [&window] { return window.refresh(); });
+            platform.attach(
+                &window, [&window](QWidget&, const QString&) { window.refresh(); }, [] {});
             whenBoxOpens([](QWidget*) {
                 QEvent quit(QEvent::Quit);
                 QApplication::sendEvent(qApp, &quit);

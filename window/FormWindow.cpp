@@ -3,8 +3,8 @@
 
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #include "window/FormWindow.h"
+#include "access/BoardSpeech.h"
 #include "platform/WindowFrame.h"
-#include "window/BoardAccessible.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <algorithm>
@@ -124,30 +123,32 @@ void BoardView::paintEvent(QPaintEvent* event)
     }
 }
 
-// A checker falls down its column, so the column it lands in is repainted whole, from the top circle (where
-// the press may have been) to the bottom one; assistive technology hears of each changed cell.
-int BoardView::showChanges()
+QRectF BoardView::circle(int cell) const
 {
-    int landed = -1;
+    return circleOf(form.Shape1[cell]);
+}
+
+// A checker falls down its column, so the column it lands in is repainted whole, from the top circle (where
+// the press may have been) to the bottom one.
+std::bitset<frmBrindlow::CellCount> BoardView::showChanges()
+{
+    std::bitset<frmBrindlow::CellCount> changed;
     for (qint16 cell = 0; cell < frmBrindlow::CellCount; ++cell) {
         const Shape& shape = form.Shape1[cell];
         if (shown[cell] == shape.FillColor)
             continue;
-        if (shown[cell] == frmBrindlow::EmptyColor)
-            landed = cell;
+        changed.set(cell);
         shown[cell] = shape.FillColor;
         const Shape& top = form.Shape1[cell % frmBrindlow::Columns];
         const Shape& bottom =
             form.Shape1[frmBrindlow::CellCount - frmBrindlow::Columns + cell % frmBrindlow::Columns];
         update(circleOf(top).united(circleOf(bottom)).toAlignedRect());
-        BoardAccessible::cellChanged(this, cell);
     }
-    return landed;
+    return changed;
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    lastMousePress.start();
     const Qt::MouseButton button = event->button();
     const Qt::KeyboardModifiers keys = event->modifiers();
     if (pressed)
@@ -159,22 +160,10 @@ void BoardView::mousePressEvent(QMouseEvent* event)
                 event->position() * TwipsPerPixel);
 }
 
-// A screen reader that believes its click went astray clicks again and then falls back on the cell's action,
-// seconds after its first click when its calls to the desktop were slow to return: an action that soon after
-// a mouse press is that same command. (Orca that presses cells by their action moves no mouse at all.) The
-// press itself waits until the screen reader has its answer: a box it opens must not hold the reply back.
 void BoardView::pressCell(int cell)
 {
-    if (lastMousePress.isValid() && lastMousePress.elapsed() < SameCommandMs)
-        return;
-    const QPointF at = circleOf(form.Shape1[cell]).center() * TwipsPerPixel;
-    QMetaObject::invokeMethod(
-        this,
-        [this, at] {
-            if (pressed)
-                pressed(1, 0, at);
-        },
-        Qt::QueuedConnection);
+    if (pressed)
+        pressed(1, 0, circle(cell).center() * TwipsPerPixel);
 }
 
 // The second press of a double click is no move. One gesture of one player, or one command of a screen reader
@@ -185,7 +174,8 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent*)
 }
 
 FormWindow::FormWindow(Platform& platform)
-    : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView))
+    : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView)),
+      screenReader(new Assistive(boardView, *boardView))
 {
     // The window keeps one size, so its title bar offers no maximise button and no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -199,14 +189,12 @@ FormWindow::FormWindow(Platform& platform)
     lblturn->setGeometry(pixels(frmBrindlow::LabelLeft, frmBrindlow::LabelTop, frmBrindlow::LabelWidth,
                                 frmBrindlow::LabelHeight)
                              .toRect());
-    BoardAccessible::install();
     boardView->pressed = [this](qint16 button, qint16 shift, QPointF at) { press(button, shift, at); };
-    tell = [this](const QString& news) { BoardAccessible::announce(boardView, news); };
     setAccessibleName(QStringLiteral("Brindlow"));
     boardView->setAccessibleName(QStringLiteral("Board"));
-    boardView->setAccessibleDescription(BoardAccessible::boardDescription());
+    boardView->setAccessibleDescription(BoardSpeech::boardDescription());
     // The board holds the keyboard (it handles no key itself), so that a screen reader finds the game's
-    // window by its focus, at start-up and after every box; its cells take no focus.
+    // window by its focus, at start-up and after every box.
     boardView->setFocusPolicy(Qt::TabFocus);
     setCentralWidget(boardView);
     buildMenus();
@@ -242,7 +230,7 @@ void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination
 }
 
 // Touches only what changed, so a press repaints one column and the status line, not the whole window.
-int FormWindow::showChanges()
+void FormWindow::refresh()
 {
     const QColor fore = toQColor(brindlow.lblturn.ForeColor);
     if (lblturn->palette().color(QPalette::WindowText) != fore) {
@@ -250,44 +238,22 @@ int FormWindow::showChanges()
         colours.setColor(QPalette::WindowText, fore);
         lblturn->setPalette(colours);
     }
-    if (lblturn->text() != brindlow.lblturn.Caption)
+    if (lblturn->text() != brindlow.lblturn.Caption) {
         lblturn->setCaption(brindlow.lblturn.Caption);
-    return boardView->showChanges();
-}
-
-// A box opened by a press (the winner's, the tie's) says what comes next itself: before it, only where the
-// checker landed is told, and nothing after it.
-bool FormWindow::refresh()
-{
-    const int landed = showChanges();
-    if (!pressing || landingTold)
-        return false;
-    landingTold = true;
-    return tellPress(landed, QString());
+        screenReader->statusLine(brindlow.lblturn.Caption);
+    }
+    const std::bitset<frmBrindlow::CellCount> changed = boardView->showChanges();
+    for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
+        if (changed.test(cell))
+            screenReader->cellShown(cell);
+    }
 }
 
 void FormWindow::press(qint16 button, qint16 shift, QPointF at)
 {
-    // A screen reader's queued command may arrive while a box is open or a press is still being handled; the
-    // game takes one press at a time, as the mouse gives them.
-    if (pressing || QApplication::activeModalWidget() != nullptr)
-        return;
-    const QScopedValueRollback<bool> inPress(pressing, true);
-    pressedColumn = frmBrindlow::columnAt(float(at.x()));
-    landingTold = false;
     brindlow.Form_MouseDown(button, shift, float(at.x()), float(at.y()));
-    const int landed = showChanges();
-    if (!landingTold)
-        tellPress(landed, brindlow.lblturn.Caption);
-}
-
-bool FormWindow::tellPress(int landed, const QString& turn)
-{
-    const QString news = BoardAccessible::pressNews(brindlow, landed, pressedColumn, turn);
-    if (news.isEmpty())
-        return false;
-    tell(news);
-    return true;
+    refresh();
+    screenReader->pressed(frmBrindlow::columnAt(float(at.x())));
 }
 
 void FormWindow::start()

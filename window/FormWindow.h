@@ -4,13 +4,14 @@
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #pragma once
 
+#include "access/Assistive.h"
 #include "game/frmBrindlow.h"
 
-#include <QElapsedTimer>
 #include <QFont>
 #include <QLabel>
 #include <QMainWindow>
 
+#include <bitset>
 #include <functional>
 
 class Platform;
@@ -49,24 +50,22 @@ class StatusLabel : public QLabel
     FittedCaption fitted;
 };
 
-class BoardView : public QWidget
+class BoardView : public QWidget, public BoardSight
 {
   public:
     BoardView(const frmBrindlow& form, QWidget* parent);
 
     // Repaints the columns whose circles changed colour since they were last shown, and only those. Gives the
-    // cell a checker landed in, or -1.
-    int showChanges();
+    // cells that changed.
+    std::bitset<frmBrindlow::CellCount> showChanges();
 
     // A press on the board: the button (1 left, 2 right, 4 other), the modifier keys (1 Shift, 2 Ctrl, 4 Alt)
     // and the position in twips.
     std::function<void(qint16 button, qint16 shift, QPointF at)> pressed;
 
-    // A screen reader's command to press a cell: a left-button press in the middle of its circle, made once
-    // the command has been answered. Nothing when it repeats a mouse press of a moment ago.
-    void pressCell(int cell);
-
-    const frmBrindlow& brindlow() const { return form; }
+    const frmBrindlow& brindlow() const override { return form; }
+    QRectF circle(int cell) const override;
+    void pressCell(int cell) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,12 +73,9 @@ class BoardView : public QWidget
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    static constexpr qint64 SameCommandMs = 2000;
-
     const frmBrindlow& form;
     // What the screen shows of each cell: the form's colours as of the last showChanges.
     std::array<quint32, frmBrindlow::CellCount> shown;
-    QElapsedTimer lastMousePress;
 };
 
 class FormWindow : public QMainWindow
@@ -91,24 +87,19 @@ class FormWindow : public QMainWindow
     void start();
 
     // Brings the label up to date with the form and asks for the board to be repainted. Called before each
-    // box; a box opened by a press is preceded by the news of where the checker landed. Says whether news was
-    // told.
-    bool refresh();
+    // box, so that the board under a box shows what the box speaks of.
+    void refresh();
 
-    // A press on the board, with what assistive technology hears of it: where the checker landed and whose
-    // turn it is now, or that the column is full. One press at a time.
+    // A press on the board.
     void press(qint16 button, qint16 shift, QPointF at);
 
-    // Where what a screen reader hears of a press goes; tests listen here.
-    std::function<void(const QString& news)> tell;
-
     frmBrindlow& form() { return brindlow; }
+    // What a player who cannot see the screen is told; the boxes tell it when they open and close.
+    Assistive& assistive() const { return *screenReader; }
     BoardView* board() const { return boardView; }
     StatusLabel* statusLabel() const { return lblturn; }
 
   private:
-    int showChanges();
-    bool tellPress(int landed, const QString& turn);
     void buildMenus();
     void addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
                     void (frmBrindlow::*handler)());
@@ -116,8 +107,5 @@ class FormWindow : public QMainWindow
     frmBrindlow brindlow;
     BoardView* boardView;
     StatusLabel* lblturn;
-    // While a press is handled: its column, and whether its landing has been told (before a box).
-    bool pressing = false;
-    qint16 pressedColumn = frmBrindlow::NoColumn;
-    bool landingTold = false;
+    Assistive* screenReader;
 };

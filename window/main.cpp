@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Starts Brindlow: the window asks for the players' names, then shows the board.
+#include "access/Assistive.h"
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
 
@@ -43,13 +44,7 @@ int main(int argc, char* argv[])
                    stderr);
         return EXIT_FAILURE;
     }
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // This Qt asks the desktop once, at start-up, whether assistive technology is on, and never again: a game
-    // started before the screen reader would stay silent. So it joins the accessibility bus whenever the
-    // desktop has one, and a screen reader started later finds it.
-    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
-        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-#endif
+    Assistive::prepareEnvironment();
     const QtMessageHandler standard = qInstallMessageHandler(openingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);
@@ -57,9 +52,16 @@ int main(int argc, char* argv[])
     // the window to its launcher; Wayland compositors match the desktop file name instead.
     QCoreApplication::setApplicationName(QStringLiteral("brindlow"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlow.Brindlow"));
+    Assistive::start();
     QtPlatform platform;
     FormWindow window(platform);
-    platform.attach(&window, [&window] { return window.refresh(); });
+    platform.attach(
+        &window,
+        [&window](QWidget& box, const QString& text) {
+            window.refresh();
+            window.assistive().boxOpening(&box, text);
+        },
+        [&window] { window.assistive().boxClosed(); });
     window.start();
     return app.exec();
 }
