@@ -107,12 +107,15 @@ void Assistive::cellShown(int cell)
     }
     if (!listening())
         return;
-    if (QAccessibleInterface* shown = BoardAccessible::cell(board, cell)) {
+    // The current cell is read afresh as it takes the focus. A screen reader presents a new name of the
+    // focused object as news of its own, and Orca 43 fails on the one Qt 6.4 sends, so it is told of no other.
+    if (cell == current) {
+        if (board->hasFocus())
+            focusCurrentCell();
+    } else if (QAccessibleInterface* shown = BoardAccessible::cell(board, cell)) {
         QAccessibleEvent renamed(shown, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
-    if (!empty && board->hasFocus())
-        focusCurrentCell();
 }
 
 void Assistive::statusLine(const QString& shown)
@@ -178,10 +181,11 @@ void Assistive::focusCurrentCell()
 }
 
 // Once Qt has told of the board's own focus: the current cell has it, and a new game's turn, or a turn that
-// changed while a box was open, is told.
+// changed while a box was open, is told. Not while the next box of the same handler is about to open (the
+// window manager may hand the window the keyboard between two boxes): that box comes first.
 void Assistive::boardHasKeyboard()
 {
-    if (!board->hasFocus() || QApplication::activeModalWidget() != nullptr)
+    if (!board->hasFocus() || waiting || QApplication::activeModalWidget() != nullptr)
         return;
     if (listening())
         focusCurrentCell();

@@ -53,6 +53,9 @@ ABOUT = ("About the Program",
 # ROW_LINE tells a board row's line by its start and gives its row.
 CELL_WORDS = ("Column {column}, row {row}: (empty|black|red)",)
 ROW_LINE = r"Column 1, row (\d):"
+# The board has the keyboard and its current cell the focus: the cell the last checker landed in, column 4,
+# row 1 before any. Orca names it when it gets the focus, and flat review starts from it.
+CURRENT_CELL = re.compile(r"Column (\d), row (\d): (?:empty|black|red)(?: image)?\.?$")
 COLUMNS, ROWS = 7, 6
 # ---------------------------------------------------------------------------------------------------------
 
@@ -213,6 +216,12 @@ class Board:
                 return found
         return None
 
+    def centre(self, cell):
+        """The middle of a cell on the screen."""
+        self.read()
+        extents = self.table.get_child_at_index(cell).get_extents(Atspi.CoordType.SCREEN)
+        return extents.x + extents.width // 2, extents.y + extents.height // 2
+
     def read(self):
         """The colours of the 42 cells, row by row from the top: '.', 'b' or 'r'."""
         for attempt in range(50):
@@ -269,6 +278,20 @@ class Player:
         # review afresh when a checker lands; once that is heard, the place is taken as lost after each landing.
         self.confirmed = False
         self.review_resets = False
+        # Whether flat review still starts from the focused cell: no review key since Orca named it.
+        self.at_focus = False
+        self.stacked = 0  # moves made by pressing again in the column just played, without moving review
+        self.mouse_moves = 0
+
+    def heard_focus(self, said):
+        """Takes the place of flat review from Orca's naming of the focused cell, the last one in said."""
+        for text in reversed(said):
+            found = CURRENT_CELL.match(text.strip())
+            if found:
+                self.row, self.word = int(found.group(2)), int(found.group(1)) - 1
+                self.confirmed = self.at_focus = True
+                return True
+        return False
 
     # ----- keys
     def press(self, *keys, label=None):
@@ -285,6 +308,7 @@ class Player:
             xdotool("keydown", chord[0], "keydown", key, "sleep", KEY_HOLD, "keyup", key, "keyup", chord[0])
         else:
             self.press(key)
+        self.at_focus = False
         said = self.speech.wait(mark, lambda s: any(not echo(t) for t in s), KEY_TIMEOUT)
         if said is None:
             fail(f"Orca said nothing for {'+'.join(chord + (key,))} within {KEY_TIMEOUT:.0f} s")
@@ -365,23 +389,33 @@ class Player:
         return False
 
     # ----- moves
-    def move(self, column, ends=None):
-        """One move in a column. ends: None, or 'win' or 'tie' when this move ends the game."""
+    def move(self, column, ends=None, mouse=False):
+        """One move in a column: by keyboard, or (mouse=True) by a sighted partner's click on the column's
+        top cell. ends: None, or 'win' or 'tie' when this move ends the game."""
         number = self.cells.count("b") + self.cells.count("r") + 1
         player, colour = (0, "black") if number % 2 else (1, "red")
         keys_before = self.keys
-        say(f"== move {number}: {PLAYERS[player]} ({colour}) in column {column}")
+        say(f"== move {number}: {PLAYERS[player]} ({colour}) in column {column}" + (" with the mouse" if mouse else ""))
         before = self.board.read()
         if before != self.cells:
             fail(f"before move {number} the board changed on its own: {self.cells} became {before}")
             self.cells = before
-        if not self.go_to_column(column):
-            raise SystemExit(1)
-        time.sleep(max(0.0, self.last_click + CLICK_GAP - time.monotonic()))
-        mark = self.speech.mark()
-        self.press("KP_Divide")  # click the current item
+        stacking = not mouse and self.at_focus and self.word == column - 1
+        if mouse:
+            x, y = self.board.centre(column - 1)
+            mark = self.speech.mark()
+            xdotool("mousemove", str(x), str(y), "click", "1")
+            self.mouse_moves += 1
+        else:
+            if not stacking and not self.go_to_column(column):
+                raise SystemExit(1)
+            if stacking:
+                self.stacked += 1
+            time.sleep(max(0.0, self.last_click + CLICK_GAP - time.monotonic()))
+            mark = self.speech.mark()
+            self.press("KP_Divide")  # click the current item
+            self.moves += 1
         self.last_click = time.monotonic()
-        self.moves += 1
         # Where it should land: the lowest empty cell of the column, its row counted from the bottom.
         lowest = max(r for r in range(ROWS) if self.cells[r * COLUMNS + column - 1] == ".")
         fields = {"player": PLAYERS[player], "colour": colour, "column": column, "row": ROWS - lowest,
@@ -389,19 +423,26 @@ class Player:
         fields.update({k.upper(): str(v).upper() for k, v in list(fields.items())})
         fields["Colour"] = colour.capitalize()
         landing = (LANDING if ends is None else LAST_LANDING).format(**fields)
-        if self.speech.wait(mark, lambda s: contains(s, landing), KEY_TIMEOUT) is None:
+        said = self.speech.wait(mark, lambda s: contains(s, landing), KEY_TIMEOUT)
+        if said is None:
             fail(f"move {number} (column {column}): the landing was not spoken: expected {landing!r}")
-        self.last_click = time.monotonic()
+        if mouse:
+            self.last_click = 0.0  # the next press is elsewhere: no double click to keep apart
+        else:
+            self.last_click = time.monotonic()
         if ends is not None:
             box = WINNER if ends == "win" else TIE
             wait_until(lambda: window_open(box[0]), BOX_TIMEOUT)
-        used = self.keys - keys_before
-        self.move_keys += used
-        say(f"   ({used} keys for this move)")
-        self.confirmed = False
-        if self.review_resets:
-            self.row = None
+        if not mouse:
+            used = self.keys - keys_before
+            self.move_keys += used
+            say(f"   ({used} keys for this move" + (", stacking without moving review)" if stacking else ")"))
+        self.confirmed = self.at_focus = False
+        self.row = None
         after = self.check_one_checker(number, column, colour)
+        # Orca names the cell the checker landed in as it takes the focus; review starts there.
+        if said is not None and ends is None and not self.heard_focus(self.speech.since(mark)):
+            fail(f"move {number}: the cell the checker landed in was not named as it took the focus")
         if ends is not None:
             # The board is emptied when the box is closed, so the last move is checked while it is open.
             self.read_box(box[0], box[1].format(**fields), mark)
@@ -457,8 +498,9 @@ class Player:
         if back is None:
             note(f"after the box {title!r} Orca did not say that the keyboard is back on the board")
         self.speech.settle()  # the rest of what Orca says of the window it comes back to
-        self.row = None  # a new window: flat review starts afresh
-        self.confirmed = False
+        self.row = None  # a new window: flat review starts afresh, from the focused cell Orca named
+        self.confirmed = self.at_focus = False
+        self.heard_focus(self.speech.since(closed))
 
     def menu(self, shortcut, box, answer="Return"):
         say(f"== {shortcut}")
@@ -487,7 +529,7 @@ def main():
     if speech.wait(0, lambda s: len(s) > 0, 60) is None:
         raise SystemExit("FAIL: Orca said nothing within 60 s of starting")
     speech.show()
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb")  # started as the desktop starts it
     game = subprocess.Popen([args.game], env=env, stdout=open("game.log", "w"), stderr=subprocess.STDOUT)
     board = Board()
     player = Player(speech, board)
@@ -502,22 +544,23 @@ def main():
         say(f"== type {name}, Return")
         xdotool("type", "--delay", "60", name)
         xdotool("key", "Return")
-    first_turn = f"{PLAYERS[0].upper()}'S TURN!"  # the status line, read when the board gets the keyboard
+    first_turn = f"{PLAYERS[0].upper()}'S TURN!  ({COLOURS[0].upper()})"  # the status line's first caption
     if speech.wait(0, lambda s: contains(s, first_turn), 20) is None:
-        note(f"whose turn it is was not spoken when the board came up: expected {first_turn!r}")
+        fail(f"whose turn it is was not spoken when the board came up: expected {first_turn!r}")
     speech.settle()
+    player.heard_focus(speech.since(0))
     speech.show()
 
     try:
-        say("======== a game black wins: a line down column 1")
-        for column in (1, 2, 1, 2, 1, 2):
+        say("======== a game black wins: a line along row 1, red stacking on each checker")
+        for column in (1, 1, 2, 2, 3, 3):
             player.move(column)
-        player.move(1, ends="win")
+        player.move(4, ends="win")
         player.cells = "." * (ROWS * COLUMNS)
 
-        say("======== a game red wins: a line down column 2")
-        for column in (1, 2, 1, 2, 1, 2, 3):
-            player.move(column)
+        say("======== a game red wins: a line down column 2, black's first moves made with the mouse")
+        for column, mouse in ((1, True), (2, False), (1, True), (2, False), (1, False), (2, False), (3, False)):
+            player.move(column, mouse=mouse)
         player.move(2, ends="win")
         player.cells = "." * (ROWS * COLUMNS)
 
@@ -527,10 +570,13 @@ def main():
         say("======== two moves, then New Game (Ctrl+N), answered Yes: the same names")
         player.move(4)
         player.move(4)
+        mark = speech.mark()
         player.menu("ctrl+n", NEW_GAME)
         player.cells = "." * (ROWS * COLUMNS)
         if board.read() != player.cells:
             fail("New Game left checkers on the board")
+        if speech.wait(mark, lambda s: contains(s, first_turn), 10) is None:
+            fail(f"after New Game whose turn it is was not spoken: expected {first_turn!r}")
 
         say("======== a game that fills the board: a tie")
         tie = [3, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 7, 5, 5, 5, 5, 5, 5,
@@ -545,7 +591,7 @@ def main():
         if board.read() != player.cells:
             fail("the New Game after the tie left checkers on the board")
         if speech.wait(mark, lambda s: contains(s, first_turn), 10) is None:
-            note(f"after the New Game question whose turn it is was not spoken: expected {first_turn!r}")
+            fail(f"after the New Game question whose turn it is was not spoken: expected {first_turn!r}")
 
         say("== Ctrl+X")
         player.press("ctrl+x")
@@ -562,7 +608,8 @@ def main():
     except ProcessLookupError:
         fail("Orca ended during the run")
     average = player.move_keys / player.moves if player.moves else 0
-    say(f"== {player.moves} moves, {player.move_keys} keys for them: {average:.2f} keys per move")
+    say(f"== {player.moves} moves by keyboard ({player.stacked} of them stacking without moving review), "
+        f"{player.move_keys} keys for them: {average:.2f} keys per move; {player.mouse_moves} moves with the mouse")
     for message in notes:
         say(f"NOTE: {message}")
     if failures:
