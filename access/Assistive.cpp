@@ -24,9 +24,12 @@ namespace {
 // a box opens this much later.
 constexpr int SettleMs = 300;
 
-// A screen reader whose click on a cell seems to it not to have moved the pointer clicks the cell's middle
-// again and then falls back on the cell's action, all for one key, and seconds later when the desktop is slow.
+// How far apart a screen reader's click on a cell and its action on the same cell may come and still be one
+// command: all of it follows one key, but a busy desktop may hold one of them back for a second or more.
 constexpr qint64 SameCommandMs = 2000;
+
+// A screen reader clicks the very middle of a cell (rounded to whole pixels); a hand hardly ever does.
+constexpr qreal MiddleTolerance = 1.5;
 
 bool isOff(const QByteArray& value)
 {
@@ -96,26 +99,29 @@ void Assistive::say(const QString& news)
         bridge->say(news);
 }
 
+// A cell shown anew tells of its new name. The cell a checker landed in then becomes current and takes the
+// focus, so that a screen reader leaves its review of the board as it was. When the mouse pressed that very
+// cell, the one above it (below it, at the top) becomes current instead: the focus must move away from what
+// the pointer is on, or a screen reader that has just seen the click there takes the focus as not moved.
 void Assistive::cellShown(int cell)
 {
     const bool empty = form().Shape1[cell].FillColor == frmBrindlow::EmptyColor;
-    if (empty) {
+    if (empty)
         newGame = true;
-    } else {
+    if (listening()) {
+        if (QAccessibleInterface* shown = BoardAccessible::cell(board, cell)) {
+            QAccessibleEvent renamed(shown, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+    }
+    if (!empty) {
         landed = cell;
-        current = cell;
+        current = cell != pointerCell            ? cell
+                  : cell >= frmBrindlow::Columns ? cell - frmBrindlow::Columns
+                                                 : cell + frmBrindlow::Columns;
     }
-    if (!listening())
-        return;
-    // The current cell is read afresh as it takes the focus. A screen reader presents a new name of the
-    // focused object as news of its own, and Orca 43 fails on the one Qt 6.4 sends, so it is told of no other.
-    if (cell == current) {
-        if (board->hasFocus())
-            focusCurrentCell();
-    } else if (QAccessibleInterface* shown = BoardAccessible::cell(board, cell)) {
-        QAccessibleEvent renamed(shown, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renamed);
-    }
+    if ((cell == current || !empty) && board->hasFocus() && listening())
+        focusCurrentCell();
 }
 
 void Assistive::statusLine(const QString& shown)
@@ -138,6 +144,7 @@ void Assistive::pressed(int column)
     }
     landed = -1;
     landingTold = false;
+    pointerCell = -1;
 }
 
 void Assistive::boxOpening(QWidget* box, const QString& text)
@@ -198,15 +205,47 @@ void Assistive::boardHasKeyboard()
     }
 }
 
+// Whether a press of `cell` (by its action, or by the mouse on its middle) is the other half of the command
+// whose first half came a moment ago; if it is not, it is the first half of a new one.
+bool Assistive::isEcho(int cell, bool byAction)
+{
+    const bool echo = unanswered.cell == cell && unanswered.byAction != byAction && unanswered.at.isValid() &&
+                      unanswered.at.elapsed() < SameCommandMs;
+    if (echo) {
+        unanswered = {};
+    } else {
+        unanswered.cell = cell;
+        unanswered.byAction = byAction;
+        unanswered.at.start();
+    }
+    return echo;
+}
+
+// A mouse press on the middle of a cell that a screen reader has just pressed by its action is its own click
+// of the same command, and no move.
 bool Assistive::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == board) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            lastMousePress.start();
-            lastMousePosition = static_cast<QMouseEvent*>(event)->position();
-        } else if (event->type() == QEvent::FocusIn) {
-            QTimer::singleShot(0, this, &Assistive::boardHasKeyboard);
+    if (watched != board)
+        return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        pointerCell = -1;
+        int middle = -1;
+        for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
+            const QRectF circle = sight.circle(cell);
+            if (circle.contains(at))
+                pointerCell = cell;
+            if (QLineF(at, circle.center()).length() <= MiddleTolerance)
+                middle = cell;
         }
+        if (middle < 0)
+            unanswered = {};
+        else if (isEcho(middle, false)) {
+            pointerCell = -1;
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        QTimer::singleShot(0, this, &Assistive::boardHasKeyboard);
     }
     return false;
 }
@@ -216,8 +255,7 @@ bool Assistive::eventFilter(QObject* watched, QEvent* event)
 // The action on a cell whose middle the mouse pressed a moment ago is the fallback of that same click.
 void Assistive::pressCell(int cell)
 {
-    if (lastMousePress.isValid() && lastMousePress.elapsed() < SameCommandMs &&
-        QLineF(lastMousePosition, sight.circle(cell).center()).length() <= 1.5)
+    if (isEcho(cell, true))
         return;
     QMetaObject::invokeMethod(
         this,

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 // What a player who cannot see the screen is told, and when. The window and the boxes tell of a few moments
-// (a cell shown anew, the status line, a press handled, a box opening or closed); everything else is kept here.
+// (a cell shown anew, the status line, a press handled, a box opening or closed); everything else is kept
+// here.
 #pragma once
 
 #include "access/BoardAccessible.h"
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointF>
 #include <QRectF>
 #include <QString>
 
@@ -86,10 +86,19 @@ class Assistive : public QObject, private AccessibleBoard
     QString caption;
     QString toldCaption;
     bool newGame = false;
-    // The last mouse press on the board, for a screen reader that falls back on a cell's action after its
-    // own click on that cell.
-    QElapsedTimer lastMousePress;
-    QPointF lastMousePosition;
+    // A screen reader that doubts its click on a cell clicks the cell's middle again and then presses the
+    // cell by its action, all for one command; the clicks and the action reach the game by different ways, in
+    // either order. The first of them is the move; this is it, until the other one comes.
+    struct Command
+    {
+        int cell = -1;
+        bool byAction = false;
+        QElapsedTimer at;
+    };
+    Command unanswered;
+    bool isEcho(int cell, bool byAction);
+    // The cell a mouse press on the board is on, while that press is handled; -1 when none.
+    int pointerCell = -1;
     bool boxJustClosed = false;
     bool waiting = false;
 };

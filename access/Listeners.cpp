@@ -72,10 +72,11 @@ void Listeners::join(const QDBusConnection& bus)
     connection.connect(Registry, RegistryPath, Registry, QStringLiteral("EventListenerDeregistered"), this,
                        SLOT(deregistered(QDBusMessage)));
     // A client that ends without deregistering leaves the bus: its listeners go with it.
-    clients = new QDBusServiceWatcher(QString(), connection, QDBusServiceWatcher::WatchForUnregistration, this);
+    clients =
+        new QDBusServiceWatcher(QString(), connection, QDBusServiceWatcher::WatchForUnregistration, this);
     connect(clients, &QDBusServiceWatcher::serviceUnregistered, this, &Listeners::gone);
-    const QDBusMessage ask =
-        QDBusMessage::createMethodCall(Registry, RegistryPath, Registry, QStringLiteral("GetRegisteredEvents"));
+    const QDBusMessage ask = QDBusMessage::createMethodCall(Registry, RegistryPath, Registry,
+                                                            QStringLiteral("GetRegisteredEvents"));
     connection.callWithCallback(ask, this, SLOT(listed(QDBusMessage)), SLOT(unanswered(QDBusError)));
 }
 

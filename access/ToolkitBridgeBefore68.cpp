@@ -76,14 +76,15 @@ void ToolkitBridge::start()
         return;
     QDBusMessage reply;
     const QDBusMessage hasBus =
-        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                       QStringLiteral("/org/freedesktop/DBus"),
                                        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"))
         << QStringLiteral("org.a11y.Bus");
     if (!answers(session, hasBus, &reply) || reply.arguments().value(0).toBool() == false)
         return;
-    const QDBusMessage address = QDBusMessage::createMethodCall(
-        QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"),
-        QStringLiteral("GetAddress"));
+    const QDBusMessage address =
+        QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                       QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
     if (!answers(session, address, &reply) || reply.arguments().value(0).toString().isEmpty())
         return;
     const QString probe = QStringLiteral("brindlow-registry-probe");

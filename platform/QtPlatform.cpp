@@ -26,7 +26,8 @@ QtPlatform::QtPlatform()
     qApp->installEventFilter(this);
 }
 
-void QtPlatform::attach(QWidget* parentWindow, std::function<void(QWidget& box, const QString& text)> beforeBox,
+void QtPlatform::attach(QWidget* parentWindow,
+                        std::function<void(QWidget& box, const QString& text)> beforeBox,
                         std::function<void()> boxClosed)
 {
     window = parentWindow;

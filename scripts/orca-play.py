@@ -9,8 +9,12 @@
 # each word, so they always know which cell they are on. After each click the board is read through AT-SPI:
 # exactly one checker must have landed, in the chosen column.
 import argparse
+import ctypes
+import ctypes.util
+import datetime
 import os
 import re
+import statistics
 import subprocess
 import sys
 import time
@@ -49,9 +53,11 @@ ABOUT = ("About the Program",
          "\n"
          "It was edited by the Brindlow Maintainers, December, 2026.")
 # Flat review reads a board row as one line of cells, "Column 1, row 6: empty Column 2, row 6: black ...",
-# and steps through a cell in these items (one, since a cell is a picture; a table cell went word by word).
+# and steps through a cell in these items: one, since a cell is a picture (a table cell went word by word);
+# from Orca 51 on, flat review steps through every object's name word by word. The colour is in parentheses.
 # ROW_LINE tells a board row's line by its start and gives its row.
 CELL_WORDS = ("Column {column}, row {row}: (empty|black|red)",)
+CELL_WORDS_BY_WORD = ("Column", "{column},", "row", "{row}:", "(empty|black|red)")
 ROW_LINE = r"Column 1, row (\d):"
 # The board has the keyboard and its current cell the focus: the cell the last checker landed in, column 4,
 # row 1 before any. Orca names it when it gets the focus, and flat review starts from it.
@@ -148,6 +154,15 @@ class Speech:
         self.poll()
         return len(self.said)
 
+    def stamp_of(self, mark, text):
+        """When the first utterance since mark that holds text was spoken, as a local time of today."""
+        self.poll()
+        for stamp, said in self.said[mark:]:
+            if contains([said], text):
+                clock = datetime.datetime.strptime(stamp, "%H:%M:%S.%f").time()
+                return datetime.datetime.combine(datetime.date.today(), clock)
+        return None
+
     def since(self, mark):
         self.poll()
         return [text for _, text in self.said[mark:]]
@@ -222,6 +237,14 @@ class Board:
         extents = self.table.get_child_at_index(cell).get_extents(Atspi.CoordType.SCREEN)
         return extents.x + extents.width // 2, extents.y + extents.height // 2
 
+    def focused(self):
+        """The cell that has the focus, or None."""
+        self.read()
+        for i in range(ROWS * COLUMNS):
+            if self.table.get_child_at_index(i).get_state_set().contains(Atspi.StateType.FOCUSED):
+                return i
+        return None
+
     def read(self):
         """The colours of the 42 cells, row by row from the top: '.', 'b' or 'r'."""
         for attempt in range(50):
@@ -235,7 +258,7 @@ class Board:
                         name = self.table.get_child_at_index(i).get_name()
                         cells.append("b" if name.endswith("black") else "r" if name.endswith("red") else ".")
                     return "".join(cells)
-            except gi.repository.GLib.Error:
+            except (gi.repository.GLib.Error, AttributeError):  # the game gone, or a cell not there
                 self.table = None
             time.sleep(0.1)
         raise SystemExit("FAIL: the board cannot be read through AT-SPI")
@@ -243,6 +266,48 @@ class Board:
 
 def colour_of(cell):
     return {"b": "black", "r": "red"}.get(cell, "empty")
+
+
+class Keyboard:
+    """Presses keys through XTest by their key codes. (xdotool presses whatever modifier the keymap's first
+    entry for a key's level names, and newer keymaps list Alt for the keypad's operator keys: Orca then hears
+    Alt+KP_Divide, which is no command.)"""
+
+    NAMES = {"ctrl": "Control_L", "shift": "Shift_L", "alt": "Alt_L"}
+
+    def __init__(self):
+        x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+        self.xtst = ctypes.CDLL(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XStringToKeysym.restype = ctypes.c_ulong
+        x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        x11.XKeysymToKeycode.restype = ctypes.c_ubyte
+        x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        self.x11 = x11
+        self.display = x11.XOpenDisplay(None)
+        if not self.display:
+            raise SystemExit("FAIL: the X display cannot be opened for the keyboard")
+
+    def code(self, name):
+        keysym = self.x11.XStringToKeysym(self.NAMES.get(name, name).encode())
+        code = self.x11.XKeysymToKeycode(self.display, keysym) if keysym else 0
+        if not code:
+            raise SystemExit(f"FAIL: no key for {name!r} in this keymap")
+        return code
+
+    def chord(self, *names, hold=0.0):
+        """Presses the keys in order, holds them, and lets them go in the opposite order."""
+        codes = [self.code(name) for name in names]
+        for code in codes:
+            self.xtst.XTestFakeKeyEvent(self.display, code, 1, 0)
+        self.x11.XFlush(self.display)
+        time.sleep(hold)
+        for code in reversed(codes):
+            self.xtst.XTestFakeKeyEvent(self.display, code, 0, 0)
+        self.x11.XFlush(self.display)
 
 
 def xdotool(*args):
@@ -264,9 +329,10 @@ def wait_until(test, timeout):
 
 
 class Player:
-    def __init__(self, speech, board):
+    def __init__(self, speech, board, keyboard):
         self.speech = speech
         self.board = board
+        self.keyboard = keyboard
         self.keys = 0  # key commands pressed (a chord such as Insert+KP_1 is one)
         self.row = None  # the board row flat review is on, None when not known
         self.word = 0  # the item of that row it is on, from 0
@@ -282,30 +348,31 @@ class Player:
         self.at_focus = False
         self.stacked = 0  # moves made by pressing again in the column just played, without moving review
         self.mouse_moves = 0
+        self.latencies = []  # ms from KP_Divide to the landing spoken, by Orca's log
+        self.exited = False  # Ctrl+X pressed: the game is meant to end
 
     def heard_focus(self, said):
         """Takes the place of flat review from Orca's naming of the focused cell, the last one in said."""
         for text in reversed(said):
             found = CURRENT_CELL.match(text.strip())
             if found:
-                self.row, self.word = int(found.group(2)), int(found.group(1)) - 1
+                self.row, self.word = int(found.group(2)), (int(found.group(1)) - 1) * len(CELL_WORDS)
                 self.confirmed = self.at_focus = True
                 return True
         return False
 
     # ----- keys
-    def press(self, *keys, label=None):
+    def press(self, key):
         """Presses one key, or one chord such as ctrl+r."""
         self.keys += 1
-        xdotool("keydown", keys[0], "sleep", KEY_HOLD, "keyup", keys[0])
-        return label or keys[0]
+        self.keyboard.chord(*key.split("+"), hold=float(KEY_HOLD))
 
     def review_key(self, key, *chord):
         """Presses a flat-review key and returns what Orca said in answer (key echo left out)."""
         mark = self.speech.mark()
         if chord:
             self.keys += 1
-            xdotool("keydown", chord[0], "keydown", key, "sleep", KEY_HOLD, "keyup", key, "keyup", chord[0])
+            self.keyboard.chord(chord[0], key, hold=float(KEY_HOLD))
         else:
             self.press(key)
         self.at_focus = False
@@ -326,7 +393,7 @@ class Player:
         if found:
             # Review must show the board as it is now, not as it was when review began.
             cell = (ROWS - self.row) * COLUMNS + index // len(CELL_WORDS)
-            if found.group(1) != colour_of(self.cells[cell]):
+            if found.lastindex and found.group(1) != colour_of(self.cells[cell]):
                 fail(f"flat review said {heard.strip()!r}, but that cell holds {colour_of(self.cells[cell])}: "
                      "review showed the board as it was")
         return bool(found)
@@ -400,7 +467,7 @@ class Player:
         if before != self.cells:
             fail(f"before move {number} the board changed on its own: {self.cells} became {before}")
             self.cells = before
-        stacking = not mouse and self.at_focus and self.word == column - 1
+        stacking = not mouse and self.at_focus and self.word // len(CELL_WORDS) == column - 1
         if mouse:
             x, y = self.board.centre(column - 1)
             mark = self.speech.mark()
@@ -413,6 +480,7 @@ class Player:
                 self.stacked += 1
             time.sleep(max(0.0, self.last_click + CLICK_GAP - time.monotonic()))
             mark = self.speech.mark()
+            pressed_at = datetime.datetime.now()
             self.press("KP_Divide")  # click the current item
             self.moves += 1
         self.last_click = time.monotonic()
@@ -426,6 +494,10 @@ class Player:
         said = self.speech.wait(mark, lambda s: contains(s, landing), KEY_TIMEOUT)
         if said is None:
             fail(f"move {number} (column {column}): the landing was not spoken: expected {landing!r}")
+        elif not mouse:
+            spoken_at = self.speech.stamp_of(mark, landing)
+            if spoken_at is not None:
+                self.latencies.append((spoken_at - pressed_at.replace(tzinfo=None)).total_seconds() * 1000)
         if mouse:
             self.last_click = 0.0  # the next press is elsewhere: no double click to keep apart
         else:
@@ -440,9 +512,16 @@ class Player:
         self.confirmed = self.at_focus = False
         self.row = None
         after = self.check_one_checker(number, column, colour)
-        # Orca names the cell the checker landed in as it takes the focus; review starts there.
-        if said is not None and ends is None and not self.heard_focus(self.speech.since(mark)):
-            fail(f"move {number}: the cell the checker landed in was not named as it took the focus")
+        # The cell the checker landed in (or the one above it, when the pointer is on the landed one) takes the
+        # focus, Orca names it, and review starts there.
+        if said is not None and ends is None:
+            focused = self.board.focused()
+            if focused is None or focused % COLUMNS != column - 1:
+                fail(f"move {number}: the focus is not on a cell of column {column} but on {focused}")
+            elif not self.speech.wait(mark, lambda s: self.heard_focus(s) and self.word // len(CELL_WORDS) ==
+                                      focused % COLUMNS and self.row == ROWS - focused // COLUMNS, KEY_TIMEOUT):
+                fail(f"move {number}: the cell that took the focus, column {focused % COLUMNS + 1}, row "
+                     f"{ROWS - focused // COLUMNS}, was not named")
         if ends is not None:
             # The board is emptied when the box is closed, so the last move is checked while it is open.
             self.read_box(box[0], box[1].format(**fields), mark)
@@ -532,7 +611,14 @@ def main():
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")  # started as the desktop starts it
     game = subprocess.Popen([args.game], env=env, stdout=open("game.log", "w"), stderr=subprocess.STDOUT)
     board = Board()
-    player = Player(speech, board)
+    keyboard = Keyboard()
+    player = Player(speech, board, keyboard)
+    global CELL_WORDS
+    version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+    found = re.search(r"(\d+)\.", version)
+    if found and int(found.group(1)) >= 51:
+        CELL_WORDS = CELL_WORDS_BY_WORD
+    say(f"== {version.strip()}: flat review steps through a cell in {len(CELL_WORDS)} item(s)")
 
     for n, (prompt, name) in enumerate(zip(NAME_PROMPTS, PLAYERS)):
         say(f"== the name prompt for player {n + 1}")
@@ -543,7 +629,7 @@ def main():
         speech.show()
         say(f"== type {name}, Return")
         xdotool("type", "--delay", "60", name)
-        xdotool("key", "Return")
+        keyboard.chord("Return")
     first_turn = f"{PLAYERS[0].upper()}'S TURN!  ({COLOURS[0].upper()})"  # the status line's first caption
     if speech.wait(0, lambda s: contains(s, first_turn), 20) is None:
         fail(f"whose turn it is was not spoken when the board came up: expected {first_turn!r}")
@@ -594,6 +680,7 @@ def main():
             fail(f"after the New Game question whose turn it is was not spoken: expected {first_turn!r}")
 
         say("== Ctrl+X")
+        player.exited = True
         player.press("ctrl+x")
         if not wait_until(lambda: game.poll() is not None, 20):
             fail("the game did not end on Ctrl+X")
@@ -607,7 +694,16 @@ def main():
         os.kill(args.orca_pid, 0)
     except ProcessLookupError:
         fail("Orca ended during the run")
+    if game.poll() is not None and not player.exited:
+        fail(f"the game ended during the run, with status {game.returncode}")
+    with open("game.log", encoding="utf-8", errors="replace") as output:
+        printed = output.read().strip()
+    if printed:
+        say("== what the game printed:\n" + printed)
     average = player.move_keys / player.moves if player.moves else 0
+    if player.latencies:
+        say(f"== the landing was spoken {statistics.median(player.latencies):.0f} ms after KP_Divide "
+            f"(median of {len(player.latencies)}; {min(player.latencies):.0f} to {max(player.latencies):.0f} ms)")
     say(f"== {player.moves} moves by keyboard ({player.stacked} of them stacking without moving review), "
         f"{player.move_keys} keys for them: {average:.2f} keys per move; {player.mouse_moves} moves with the mouse")
     for message in notes:
