@@ -296,8 +296,8 @@ TEST(Window, AssistiveTechnologyReadsTheWindow)
     press(board, QPointF(200.5, 28.5)); // the middle of column 4, row 6
     QCoreApplication::processEvents();
     EXPECT_EQ(window.form().moveCount, 4) << boardPicture(window.form());
-    // A click on the middle of the cell just filled is a new move. The focus never stays on the cell the pointer
-    // pressed: there a screen reader would take it for not moved.
+    // A click on the middle of the cell just filled is a new move. The focus never stays on the cell the
+    // pointer pressed: there a screen reader would take it for not moved.
     press(board, QPointF(200.5, 268.5)); // black onto red in column 4
     EXPECT_EQ(window.form().moveCount, 5) << boardPicture(window.form());
     EXPECT_EQ(focusedCells(), std::vector<int>{31});
