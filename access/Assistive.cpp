@@ -37,20 +37,27 @@ bool isOff(const QByteArray& value)
     return word.isEmpty() || word == "0" || word == "false" || word == "no" || word == "off";
 }
 
+// Whether the player has said with Qt's own switch that the game is not to join the accessibility bus by
+// itself.
+bool switchedOff = false;
+
 } // namespace
 
 // Qt joins the accessibility bus whenever its variable is set, whatever its value; a player who sets it to 0
-// means the opposite.
+// means the opposite: not always on, so the game joins only as the desktop's own switch says.
 void Assistive::prepareEnvironment()
 {
     if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") &&
-        isOff(qgetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")))
+        isOff(qgetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))) {
+        switchedOff = true;
         qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    }
 }
 
 void Assistive::start()
 {
-    ToolkitBridge::start();
+    if (!switchedOff)
+        ToolkitBridge::start();
     Listeners::instance();
 }
 

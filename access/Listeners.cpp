@@ -22,8 +22,6 @@ QDBusConnection qtAccessibilityBus()
     return QDBusConnection(QStringLiteral("a11y"));
 }
 
-std::optional<bool> pretended;
-
 } // namespace
 
 Listeners& Listeners::instance()
@@ -31,20 +29,15 @@ Listeners& Listeners::instance()
     static Listeners* listeners = [] {
         auto* created = new Listeners;
         QAccessible::installActivationObserver(created);
+        if (QAccessible::isActive()) // Qt joined the bus as the application started
+            created->follow();
         return created;
     }();
     return *listeners;
 }
 
-void Listeners::pretend(std::optional<bool> listening)
-{
-    pretended = listening;
-}
-
 bool Listeners::any() const
 {
-    if (pretended)
-        return *pretended;
     return !events.isEmpty() && QAccessible::isActive() && qtAccessibilityBus().isConnected();
 }
 

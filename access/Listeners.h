@@ -9,8 +9,6 @@
 #include <QObject>
 #include <QString>
 
-#include <optional>
-
 class QDBusConnection;
 class QDBusError;
 class QDBusMessage;
@@ -33,9 +31,6 @@ class Listeners : public QObject, private QAccessible::ActivationObserver
 
     // Starts following the registry once Qt is on the accessibility bus; nothing before.
     void follow();
-
-    // For tests: someone listens (true), nobody does (false), or as the bus says (nullopt).
-    static void pretend(std::optional<bool> listening);
 
   private Q_SLOTS:
     void listed(const QDBusMessage& reply);

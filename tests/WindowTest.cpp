@@ -3,7 +3,6 @@
 
 // The real window under the offscreen platform: layout, pixels, presses, shortcuts, and the real boxes.
 #include "FormTestSupport.h"
-#include "access/Listeners.h"
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
 
@@ -398,24 +397,6 @@ TEST(Window, AssistiveTechnologyHearsEveryPressOnce)
     keyboardBack();
     EXPECT_EQ(heard.back(), QStringLiteral("ANN'S TURN!  (BLACK)"));
     EXPECT_EQ(heard.size(), 4u);
-}
-
-// While nobody listens, no box waits for a screen reader; while one listens, a box that follows the news of a
-// press opens a moment later (meanwhile the event loop runs, but takes no input).
-TEST(Window, BoxesWaitOnlyWhileAScreenReaderListens)
-{
-    for (const bool listening : {false, true}) {
-        ScriptedWindow scripted;
-        Listeners::pretend(listening);
-        press(scripted.window.board(), QPointF(30, 100));
-        scripted.window.assistive().cellShown(35); // as if that checker had just landed and a box followed
-        bool eventLoopRan = false;
-        QTimer::singleShot(0, [&eventLoopRan] { eventLoopRan = true; });
-        scripted.window.assistive().boxOpening(nullptr, QStringLiteral("ANN WINS!"));
-        EXPECT_EQ(eventLoopRan, listening);
-        Listeners::pretend(std::nullopt);
-        QCoreApplication::processEvents();
-    }
 }
 
 TEST(Window, PressesReachTheirColumns)

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The game on a desktop that runs the accessibility bus, in a session of its own (an X server, a session bus,
+# the accessibility bus and its registry): the window test on that bus (ACCESS_TESTS: nothing sent, no box
+# waiting while no assistive client listens), then the built game with Qt's accessibility switch set to 0,
+# which keeps it off the bus, and set to 1, which puts it on.
+#
+#   access_bus_test.sh ACCESS_TESTS GAME
+set -uo pipefail
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+tests=$(realpath "$1")
+game=$(realpath "$2")
+launcher=
+for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+    [ -x "$candidate" ] && launcher=$candidate && break
+done
+[ -n "$launcher" ] || { echo "FAIL: no at-spi-bus-launcher (Debian: at-spi2-core)" >&2; exit 1; }
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+until_ok() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+for n in $(seq 200 259); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || grep -qE "@/tmp/.X11-unix/X$n( |\$)" /proc/net/unix ||
+        break
+done
+export DISPLAY=":$n"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+until_ok 10 xdpyinfo || { echo "FAIL: no Xvfb" >&2; exit 1; }
+export XDG_RUNTIME_DIR=$work HOME=$work
+eval "$(dbus-launch --sh-syntax)"
+"$launcher" >/dev/null 2>&1 &
+pids+=($!)
+status() { gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus "$@"; }
+until_ok 20 status --method org.a11y.Bus.GetAddress || { echo "FAIL: no accessibility bus" >&2; exit 1; }
+address=$(status --method org.a11y.Bus.GetAddress | sed -n "s/^('\(.*\)',)\$/\1/p")
+# The applications the registry knows: empty until one joins the bus.
+registered() {
+    DBUS_SESSION_BUS_ADDRESS=$address gdbus call --session --dest org.a11y.atspi.Registry \
+        --object-path /org/a11y/atspi/accessible/root --method org.a11y.atspi.Accessible.GetChildren
+}
+until_ok 20 registered || { echo "FAIL: the registry does not answer" >&2; exit 1; }
+
+# The desktop's accessibility switch on, as where some desktop setting asks for it, but no client listens.
+echo "== the window on the accessibility bus"
+status --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null
+QT_QPA_PLATFORM=xcb "$tests" || fail "the window tests on the accessibility bus"
+
+# The desktop's switch stays off, as on a desktop with no screen reader.
+status --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<false>' >/dev/null
+for setting in 0 1; do
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$setting "$game" >"$work/game.out" 2>&1 &
+    game_pid=$!
+    if ! until_ok 20 xdotool search --onlyvisible --name '^New Players$'; then
+        fail "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$setting: no name prompt; the game says: $(cat "$work/game.out")"
+    else
+        # Qt joins the bus before the first box opens, or never.
+        until_ok 5 sh -c "$(declare -f registered); address='$address'; registered | grep -q objectpath"
+        joined=$(registered | grep -c objectpath)
+        if [ "$setting" = 0 ] && [ "$joined" != 0 ]; then
+            fail "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=0: the game joined the accessibility bus: $(registered)"
+        elif [ "$setting" = 1 ] && [ "$joined" = 0 ]; then
+            fail "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1: the game did not join the accessibility bus"
+        else
+            echo "ok: QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$setting: on the bus: $joined"
+        fi
+    fi
+    kill "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+    until_ok 10 sh -c "! xdotool search --onlyvisible --name '^New Players\$'"
+done
+
+[ "$failures" = 0 ] || { echo "FAILED: $failures problem(s)" >&2; exit 1; }
+echo "PASSED"
