@@ -74,6 +74,7 @@ class Assistive : public QObject, private AccessibleBoard
     void boardHasKeyboard();
     void focusCurrentCell();
     void settle();
+    bool isEcho(int cell, bool byAction);
 
     QWidget* board;
     BoardSight& sight;
@@ -96,7 +97,6 @@ class Assistive : public QObject, private AccessibleBoard
         QElapsedTimer at;
     };
     Command unanswered;
-    bool isEcho(int cell, bool byAction);
     // The cell a mouse press on the board is on, while that press is handled; -1 when none.
     int pointerCell = -1;
     bool boxJustClosed = false;

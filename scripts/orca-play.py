@@ -104,6 +104,8 @@ class Speech:
     START = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)$")
     STAMP = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
     END = re.compile(r"^(.*)'\s?(\[?\{.*\}\]?)?$")
+    # Where the voice an utterance is spoken in starts (Orca 51 writes it over several lines).
+    VOICE = re.compile(r"'\s?\[?\{'established'")
 
     def __init__(self, path):
         self.path = path
@@ -138,6 +140,11 @@ class Speech:
                     self._close(self.open[1], self.open[0], False)
                     self.open = None
                 else:
+                    voice = self.VOICE.search(line)
+                    if voice:
+                        self.said.append((self.open[0], "\n".join(self.open[1] + [line[:voice.start()]])))
+                        self.open = None
+                        continue
                     self.open[1].append(line)
                     if self.END.match(line):
                         self._close(self.open[1], self.open[0], True)
@@ -145,7 +152,10 @@ class Speech:
                     continue
             start = self.START.match(line)
             if start:
-                if self.END.match(start.group(2)):
+                voice = self.VOICE.search(start.group(2))
+                if voice:
+                    self.said.append((start.group(1), start.group(2)[:voice.start()]))
+                elif self.END.match(start.group(2)):
                     self._close([start.group(2)], start.group(1), True)
                 else:
                     self.open = [start.group(1), [start.group(2)]]
