@@ -460,10 +460,27 @@ class Player:
                     self.review_resets = True
                     self.row = None
                     lost = True
+            if not lost and per > 1 and not self.confirm_cell(column):
+                self.row = None
+                lost = True
             if not lost:
                 return True
         fail(f"flat review could not be brought to column {column}")
         return False
+
+    def confirm_cell(self, column):
+        """Reads the whole object under review (its words alone name no column) and tells whether it is a cell
+        of the column."""
+        heard = (self.review_key("KP_Begin", "Insert") or "").strip()
+        found = re.fullmatch(r"Column (\d), row (\d): (empty|black|red)(?: image)?\.?", heard)
+        if not found:
+            say(f"    (heard {heard!r} where a cell of column {column} was expected: finding the row again)")
+            return False
+        cell = (ROWS - int(found.group(2))) * COLUMNS + int(found.group(1)) - 1
+        if found.group(3) != colour_of(self.cells[cell]):
+            fail(f"flat review said {heard!r}, but that cell holds {colour_of(self.cells[cell])}: "
+                 "review showed the board as it was")
+        return int(found.group(1)) == column
 
     # ----- moves
     def move(self, column, ends=None, mouse=False):
@@ -484,6 +501,11 @@ class Player:
             xdotool("mousemove", str(x), str(y), "click", "1")
             self.mouse_moves += 1
         else:
+            if not stacking and len(CELL_WORDS) > 1:
+                # Orca 51 keeps its review of the board as it was across its own click command, until a key
+                # that is no review command: a player presses one, here Escape, which the game ignores.
+                # Review then starts afresh from the focused cell.
+                self.press("Escape")
             if not stacking and not self.go_to_column(column):
                 raise SystemExit(1)
             if stacking:

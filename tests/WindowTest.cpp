@@ -643,8 +643,8 @@ TEST(QtBoxes, AQuitRequestDuringTheNamePromptEndsTheProgram)
             alarm(20); // a prompt that keeps coming back ends in SIGALRM instead of a hang
             QtPlatform platform;
             FormWindow window(platform);
-            platform.attach(
-                &window, [&window](QWidget&, const QString&) { window.refresh(); }, [] {});
+            const auto opening = [&window](QWidget&, const QString&) { window.refresh(); };
+            platform.attach(&window, opening, [] {});
             whenBoxOpens([](QWidget*) {
                 QEvent quit(QEvent::Quit);
                 QApplication::sendEvent(qApp, &quit);
