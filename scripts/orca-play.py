@@ -431,11 +431,14 @@ class Player:
                 return False
             per = len(CELL_WORDS)
             first, last = (column - 1) * per, column * per - 1
+            if per > 1:  # a cell's words: only its column's number tells it from the others
+                first = last = first + 1
             end = COLUMNS * per - 1
             if self.word < first and 1 + (end - last) < first - self.word:
                 heard = self.review_key("KP_End", "Insert")  # end of line: the last item, column 7's
                 self.word = end
-                self.confirmed = self.heard_word(end, heard)
+                # Orca 51 goes to the line's last character and says that alone; the words on the way back tell.
+                self.confirmed = per > 1 or self.heard_word(end, heard)
             lost = False
             while not lost and not first <= self.word <= last:
                 step = 1 if self.word < first else -1
@@ -460,27 +463,10 @@ class Player:
                     self.review_resets = True
                     self.row = None
                     lost = True
-            if not lost and per > 1 and not self.confirm_cell(column):
-                self.row = None
-                lost = True
             if not lost:
                 return True
         fail(f"flat review could not be brought to column {column}")
         return False
-
-    def confirm_cell(self, column):
-        """Reads the whole object under review (its words alone name no column) and tells whether it is a cell
-        of the column."""
-        heard = (self.review_key("KP_Begin", "Insert") or "").strip()
-        found = re.fullmatch(r"Column (\d), row (\d): (empty|black|red)(?: image)?\.?", heard)
-        if not found:
-            say(f"    (heard {heard!r} where a cell of column {column} was expected: finding the row again)")
-            return False
-        cell = (ROWS - int(found.group(2))) * COLUMNS + int(found.group(1)) - 1
-        if found.group(3) != colour_of(self.cells[cell]):
-            fail(f"flat review said {heard!r}, but that cell holds {colour_of(self.cells[cell])}: "
-                 "review showed the board as it was")
-        return int(found.group(1)) == column
 
     # ----- moves
     def move(self, column, ends=None, mouse=False):
@@ -621,11 +607,14 @@ class Player:
 
 
 KEY_ECHOES = ("slash", "dash", "minus", "return", "insert", "left control", "right control", "left shift")
+# Orca 51 says these without the trailing blank.
+KEY_ECHOES_51 = ("/", "insert", "escape", "return")
 
 
 def echo(text):
     """Orca's echo of a key just pressed, such as 'slash ' for KP_Divide."""
-    return text.endswith(" ") and text.strip().lower() in KEY_ECHOES
+    word = text.strip().lower()
+    return (text.endswith(" ") and word in KEY_ECHOES) or (len(CELL_WORDS) > 1 and text in KEY_ECHOES_51)
 
 
 def main():
