@@ -115,7 +115,8 @@ void Assistive::cellShown(int cell)
     const bool empty = form().Shape1[cell].FillColor == frmBrindlow::EmptyColor;
     if (empty)
         newGame = true;
-    if (listening()) {
+    const bool heard = listening();
+    if (heard) {
         if (QAccessibleInterface* shown = BoardAccessible::cell(board, cell)) {
             QAccessibleEvent renamed(shown, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
@@ -127,7 +128,7 @@ void Assistive::cellShown(int cell)
                   : cell >= frmBrindlow::Columns ? cell - frmBrindlow::Columns
                                                  : cell + frmBrindlow::Columns;
     }
-    if ((cell == current || !empty) && board->hasFocus() && listening())
+    if (heard && (cell == current || !empty) && board->hasFocus())
         focusCurrentCell();
 }
 

@@ -17,37 +17,8 @@ for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-b
     [ -x "$candidate" ] && launcher=$candidate && break
 done
 [ -n "$launcher" ] || { echo "FAIL: no at-spi-bus-launcher (Debian: at-spi2-core)" >&2; exit 1; }
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-until_ok() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
-
-for n in $(seq 200 259); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || grep -qE "@/tmp/.X11-unix/X$n( |\$)" /proc/net/unix ||
-        break
-done
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-until_ok 10 xdpyinfo || { echo "FAIL: no Xvfb" >&2; exit 1; }
+. "$(dirname "$0")/session.sh"
+start_display 200 259 1024x768
 export XDG_RUNTIME_DIR=$work HOME=$work
 eval "$(dbus-launch --sh-syntax)"
 "$launcher" >/dev/null 2>&1 &

@@ -11,30 +11,7 @@ set -uo pipefail
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR # the game finds its platform as on a player's desktop
 game=$(realpath "$1")
 launcher=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-ok() { echo "ok: $*"; }
-
-# until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds; fails after SECONDS.
-until_ok() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" 2>/dev/null; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
+. "$(dirname "$0")/session.sh"
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { [ -z "$(window_named "$1")" ]; }
@@ -48,18 +25,6 @@ geometry() {
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 's/^0,0: (\([0-9,]*\)).*/\1/p'; }
 is_pixel() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 
-start_display() {
-    # A display number is taken when its lock or socket file is here, or when an X server elsewhere on this
-    # machine (a chroot with a /tmp of its own, say) listens on its abstract socket.
-    for n in $(seq 140 199); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] ||
-            grep -qE "@/tmp/.X11-unix/X$n( |\$)" /proc/net/unix || break
-    done
-    export DISPLAY=":$n"
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    pids+=($!)
-    until_ok 10 xdpyinfo >/dev/null || { echo "FAIL: no Xvfb" >&2; exit 1; }
-}
 
 # Starts the game and answers both name prompts; sets $main to its window.
 start_game() {
@@ -115,7 +80,7 @@ centred_on() { # centred_on WINDOW X Y: the window's middle is within 64 px of X
     [ $(((x + w / 2 - $2) ** 2 + (y + h / 2 - $3) ** 2)) -lt 4096 ]
 }
 
-start_display
+start_display 140 199 1280x1024
 
 echo "== no window manager: a whole game, the keyboard, the screen"
 xdotool mousemove 0 0 # away from the window: the keyboard must not follow the pointer into it
