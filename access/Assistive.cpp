@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 // What a player who cannot see the screen is told, and when.
 #include "access/Assistive.h"
+#include "access/BoardAccessible.h"
 #include "access/BoardSpeech.h"
 #include "access/Listeners.h"
 #include "access/ToolkitBridge.h"
@@ -9,27 +10,17 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QEvent>
 #include <QEventLoop>
-#include <QLineF>
-#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
 
-// A box that opens within milliseconds of what a screen reader is still dealing with (the press that opened
-// it, the news of where the checker landed, the box of the same handler closed just before) is taken by Orca
-// for the window it already knew, and it reads only the box's button. So, while a screen reader listens, such
-// a box opens this much later.
+// A box that opens within milliseconds of what a screen reader is still dealing with (the focus moved onto
+// the landing that opened it, the box of the same handler closed just before) is taken by Orca for the window
+// it already knew, and it reads only the box's button, or the landing is never told. So, while a screen
+// reader listens, such a box opens this much later.
 constexpr int SettleMs = 300;
-
-// How far apart a screen reader's click on a cell and its action on the same cell may come and still be one
-// command: all of it follows one key, but a busy desktop may hold one of them back for a second or more.
-constexpr qint64 SameCommandMs = 2000;
-
-// A screen reader clicks the very middle of a cell (rounded to whole pixels); a hand hardly ever does.
-constexpr qreal MiddleTolerance = 1.5;
 
 bool isOff(const QByteArray& value)
 {
@@ -59,41 +50,28 @@ void Assistive::start()
     if (!switchedOff)
         ToolkitBridge::start();
     Listeners::instance();
+    // Qt's bridge to assistive technology starts now, with the switch as set above, and not at the first
+    // question some widget asks of it.
+    QAccessible::isActive();
 }
 
-Assistive::Assistive(QWidget* board, BoardSight& sight)
-    : QObject(board), board(board), sight(sight), bridge(std::make_unique<ToolkitBridge>(board))
+Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRectF(int)> circle,
+                     std::function<void(QPointF)> press)
+    : QObject(board), form(form), board(board), circle(std::move(circle)), press(std::move(press)),
+      focusUnderClick(this, [this] { focusLanding(); })
 {
-    BoardAccessible::serve(board, this);
-    board->installEventFilter(this);
-}
-
-Assistive::~Assistive() = default;
-
-const frmBrindlow& Assistive::form() const
-{
-    return sight.brindlow();
+    BoardAccessible::serve(this);
+    // Once Qt has told of the board's own focus, the current cell is told to have it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == this->board)
+            QTimer::singleShot(0, this, &Assistive::boardHasKeyboard);
+    });
 }
 
 QRect Assistive::cellOnScreen(int cell) const
 {
-    const QRect circle = sight.circle(cell).toRect();
-    return QRect(board->mapToGlobal(circle.topLeft()), circle.size());
-}
-
-int Assistive::extraChildCount() const
-{
-    return bridge->childCount();
-}
-
-QAccessibleInterface* Assistive::extraChild(int index) const
-{
-    return bridge->child(index);
-}
-
-bool Assistive::listening() const
-{
-    return Listeners::instance().any();
+    const QRect shown = circle(cell).toRect();
+    return QRect(board->mapToGlobal(shown.topLeft()), shown.size());
 }
 
 void Assistive::say(const QString& news)
@@ -102,71 +80,93 @@ void Assistive::say(const QString& news)
         return;
     if (tell)
         tell(news);
-    else if (listening())
-        bridge->say(news);
+    else
+        ToolkitBridge::say(board, news);
 }
 
 // A cell shown anew tells of its new name. The cell a checker landed in then becomes current and takes the
-// focus, so that a screen reader leaves its review of the board as it was. When the mouse pressed that very
-// cell, the one above it (below it, at the top) becomes current instead: the focus must move away from what
-// the pointer is on, or a screen reader that has just seen the click there takes the focus as not moved.
+// focus: a screen reader names it, which is the news of where the checker landed, and starts its review of
+// the board afresh from it. The name goes first, so that a screen reader that takes the focus finds the name
+// it knows. (Qt tells a screen reader only of what it has asked to hear, and nothing while none listens.)
 void Assistive::cellShown(int cell)
 {
-    const bool empty = form().Shape1[cell].FillColor == frmBrindlow::EmptyColor;
-    if (empty)
-        newGame = true;
-    const bool heard = listening();
-    if (heard) {
-        if (QAccessibleInterface* shown = BoardAccessible::cell(board, cell)) {
-            QAccessibleEvent renamed(shown, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&renamed);
-        }
-    }
-    if (!empty) {
-        landed = cell;
-        current = cell != pointerCell            ? cell
-                  : cell >= frmBrindlow::Columns ? cell - frmBrindlow::Columns
-                                                 : cell + frmBrindlow::Columns;
-    }
-    if (heard && (cell == current || !empty) && board->hasFocus())
-        focusCurrentCell();
+    QAccessibleEvent renamed(BoardAccessible::cell(board, cell), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    if (form.Shape1[cell].FillColor == frmBrindlow::EmptyColor)
+        return;
+    focusUnderClick.now();
+    landed = landing = cell;
+    if (cell == pointerCell)
+        focusUnderClick.wait();
+    else
+        focusLanding();
 }
 
-void Assistive::statusLine(const QString& shown)
+void Assistive::focusLanding()
 {
-    caption = shown;
+    current = landing;
+    if (board->hasFocus())
+        focusCurrentCell();
+    say(afterLanding);
+    afterLanding.clear();
 }
 
-// Where the checker landed and whose turn it is now, or that the column is full. A press that opened a box
-// told the landing alone before it; the box says what comes next, and the turn is told once the board has
-// the keyboard again.
+// A move was told by its landing; whose turn it is now follows. A press that opened a box has told nothing
+// more: the box says what comes next, and the turn is told once the board has the keyboard again.
 void Assistive::pressed(int column)
 {
-    if (!landingTold) {
-        const QString news = BoardSpeech::pressNews(form(), landed, column, caption);
-        if (!news.isEmpty()) {
+    if (!boxTold && column >= 0 && column < frmBrindlow::Columns) {
+        const QString news = landed >= 0 ? turn : BoardSpeech::columnFull(column) + u' ' + turn;
+        if (focusUnderClick.waiting())
+            afterLanding = news;
+        else
             say(news);
-            toldCaption = caption;
-            newGame = false;
-        }
     }
-    landed = -1;
-    landingTold = false;
-    pointerCell = -1;
+    landed = pointerCell = -1;
+    boxTold = false;
 }
 
+bool Assistive::mousePressed(QPointF at)
+{
+    pointerCell = -1;
+    for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
+        if (circle(cell).contains(at))
+            pointerCell = cell;
+    }
+    return !doubted.mouse(at, circle);
+}
+
+void Assistive::lookedAt(int cell)
+{
+    if (cell == landing && focusUnderClick.waiting())
+        focusUnderClick.looked();
+}
+
+// A press of a cell by its action is a move in its column, made once the command has been answered (a box it
+// opens must not hold the reply back), and one press at a time: none while a box is open or about to open.
+void Assistive::pressCell(int cell)
+{
+    if (doubted.action(cell))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, cell] {
+            if (!waiting && QApplication::activeModalWidget() == nullptr)
+                press(circle(cell).center());
+        },
+        Qt::QueuedConnection);
+}
+
+// The landing is told before the box opens.
 void Assistive::boxOpening(QWidget* box, const QString& text)
 {
-    const bool followsBox = boxJustClosed;
+    focusUnderClick.now();
+    const bool settles = landed >= 0 || boxJustClosed;
     boxJustClosed = false;
-    bool told = false;
-    if (landed >= 0 && !landingTold) {
-        say(BoardSpeech::pressNews(form(), landed, frmBrindlow::NoColumn, QString()));
-        landingTold = told = true;
-    }
+    boxTold = boxTold || landed >= 0;
     if (box != nullptr)
         ToolkitBridge::describeBox(*box, text);
-    if (listening() && (told || followsBox || QGuiApplication::mouseButtons() != Qt::NoButton))
+    if (settles && Listeners::instance().any())
         settle();
 }
 
@@ -189,87 +189,17 @@ void Assistive::settle()
 
 void Assistive::focusCurrentCell()
 {
-    if (QAccessibleInterface* cell = BoardAccessible::cell(board, current)) {
-        QAccessibleEvent focused(cell, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focused);
-    }
+    QAccessibleEvent focused(BoardAccessible::cell(board, current), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
 }
 
-// Once Qt has told of the board's own focus: the current cell has it, and a new game's turn, or a turn that
-// changed while a box was open, is told. Not while the next box of the same handler is about to open (the
+// The board has the keyboard: at start-up, after every box, back from another window. Its current cell has
+// the focus, and whose turn it is is told. Not while the next box of the same handler is about to open (the
 // window manager may hand the window the keyboard between two boxes): that box comes first.
 void Assistive::boardHasKeyboard()
 {
     if (!board->hasFocus() || waiting || QApplication::activeModalWidget() != nullptr)
         return;
-    if (listening())
-        focusCurrentCell();
-    if (!tell && !listening())
-        return;
-    if (newGame || caption != toldCaption) {
-        say(caption);
-        toldCaption = caption;
-        newGame = false;
-    }
-}
-
-// Whether a press of `cell` (by its action, or by the mouse on its middle) is the other half of the command
-// whose first half came a moment ago; if it is not, it is the first half of a new one.
-bool Assistive::isEcho(int cell, bool byAction)
-{
-    const bool echo = unanswered.cell == cell && unanswered.byAction != byAction && unanswered.at.isValid() &&
-                      unanswered.at.elapsed() < SameCommandMs;
-    if (echo) {
-        unanswered = {};
-    } else {
-        unanswered.cell = cell;
-        unanswered.byAction = byAction;
-        unanswered.at.start();
-    }
-    return echo;
-}
-
-// A mouse press on the middle of a cell that a screen reader has just pressed by its action is its own click
-// of the same command, and no move.
-bool Assistive::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != board)
-        return false;
-    if (event->type() == QEvent::MouseButtonPress) {
-        const QPointF at = static_cast<QMouseEvent*>(event)->position();
-        pointerCell = -1;
-        int middle = -1;
-        for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
-            const QRectF circle = sight.circle(cell);
-            if (circle.contains(at))
-                pointerCell = cell;
-            if (QLineF(at, circle.center()).length() <= MiddleTolerance)
-                middle = cell;
-        }
-        if (middle < 0)
-            unanswered = {};
-        else if (isEcho(middle, false)) {
-            pointerCell = -1;
-            return true;
-        }
-    } else if (event->type() == QEvent::FocusIn) {
-        QTimer::singleShot(0, this, &Assistive::boardHasKeyboard);
-    }
-    return false;
-}
-
-// A press of a cell by its action is a move in its column, made once the command has been answered (a box it
-// opens must not hold the reply back), and one press at a time: none while a box is open or about to open.
-// The action on a cell whose middle the mouse pressed a moment ago is the fallback of that same click.
-void Assistive::pressCell(int cell)
-{
-    if (isEcho(cell, true))
-        return;
-    QMetaObject::invokeMethod(
-        this,
-        [this, cell] {
-            if (!waiting && QApplication::activeModalWidget() == nullptr)
-                sight.pressCell(cell);
-        },
-        Qt::QueuedConnection);
+    focusCurrentCell();
+    say(turn);
 }

@@ -2,32 +2,32 @@
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 // The board as assistive technology sees it: a table of its 42 cells, one of them current.
 #include "access/BoardAccessible.h"
+#include "access/Assistive.h"
 #include "access/BoardSpeech.h"
+#include "access/ToolkitBridge.h"
 #include "game/frmBrindlow.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
 
 namespace {
 
-class BoardTable;
+class TableAccessible;
 
 // One circle of the board. Its one action presses it, which drops a checker in its column as a mouse press on
 // it would. The current cell has the focus while the board has the keyboard, as the current cell of an item
-// view has: a screen reader's "click the current item" outside its review presses it, and a new current cell
-// (the one a checker just landed in) makes it read the board afresh. It is a picture rather than a table cell
-// because screen readers step through a table cell's name word by word, and a player looking for a column
-// should hear one cell per step.
+// view has. It is a picture rather than a table cell because screen readers step through a table cell's name
+// word by word in their review of the screen, and a player looking for a column should hear one cell per
+// step.
 class CellAccessible : public QAccessibleInterface,
                        public QAccessibleTableCellInterface,
                        public QAccessibleActionInterface
 {
   public:
-    CellAccessible(BoardTable* table, int cell) : board(table), cell(cell) {}
+    CellAccessible(TableAccessible* table, int cell) : board(table), cell(cell) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -45,6 +45,7 @@ class CellAccessible : public QAccessibleInterface,
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override;
+    // Exactly the painted circle, so that a screen reader's click lands on the circle and in its column.
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Graphic; }
     QAccessible::State state() const override;
@@ -71,20 +72,21 @@ class CellAccessible : public QAccessibleInterface,
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
-    BoardTable* board;
+    TableAccessible* board;
     int cell;
 };
 
-// The board as a table of 6 rows and 7 columns, row index 0 at the top. Its children are the 42 cells, the
-// status line drawn on the board, and whatever else the board lends it (the news, before Qt 6.8).
-class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
+// The board as a table of 6 rows and 7 columns, row index 0 at the top. Its children are the 42 cells in
+// reading order, then the status line drawn on the board, then what this Qt needs to carry news (nothing
+// from Qt 6.8 on).
+class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
   public:
-    BoardTable(QWidget* view, AccessibleBoard* board)
-        : QAccessibleWidget(view, QAccessible::Table), board(board)
+    explicit TableAccessible(Assistive* assistive)
+        : QAccessibleWidget(assistive->board, QAccessible::Table), assistive(assistive)
     {
     }
-    ~BoardTable() override
+    ~TableAccessible() override
     {
         for (const QAccessible::Id id : cellIds) {
             if (id != 0)
@@ -92,27 +94,21 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
         }
     }
 
-    AccessibleBoard* model() const { return board; }
+    Assistive* const assistive;
     bool hasKeyboard() const { return widget()->hasFocus(); }
 
     QAccessibleInterface* focusChild() const override
     {
-        return hasKeyboard() ? cellInterface(board->currentCell()) : nullptr;
+        return hasKeyboard() ? cellAt(assistive->currentCell()) : nullptr;
     }
-    int childCount() const override
-    {
-        return frmBrindlow::CellCount + QAccessibleWidget::childCount() + board->extraChildCount();
-    }
+    int childCount() const override { return frmBrindlow::CellCount + widgets() + (news() ? 1 : 0); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= childCount())
-            return nullptr;
-        if (index < frmBrindlow::CellCount)
-            return cellInterface(index);
-        const int widgets = QAccessibleWidget::childCount();
-        if (index < frmBrindlow::CellCount + widgets)
+        if (index >= 0 && index < frmBrindlow::CellCount)
+            return cellAt(index);
+        if (index >= frmBrindlow::CellCount && index < frmBrindlow::CellCount + widgets())
             return QAccessibleWidget::child(index - frmBrindlow::CellCount);
-        return board->extraChild(index - frmBrindlow::CellCount - widgets);
+        return index == frmBrindlow::CellCount + widgets() ? news() : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -120,23 +116,20 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
             if (cellIds[cell] != 0 && QAccessible::accessibleInterface(cellIds[cell]) == child)
                 return cell;
         }
-        const int widgets = QAccessibleWidget::childCount();
-        for (int extra = 0; extra < board->extraChildCount(); ++extra) {
-            if (board->extraChild(extra) == child)
-                return frmBrindlow::CellCount + widgets + extra;
-        }
+        if (child != nullptr && child == news())
+            return frmBrindlow::CellCount + widgets();
         const int index = QAccessibleWidget::indexOfChild(child);
         return index < 0 ? -1 : frmBrindlow::CellCount + index;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        if (QAccessibleInterface* widget = QAccessibleWidget::childAt(x, y))
-            return widget;
         for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
-            if (board->cellOnScreen(cell).contains(x, y))
-                return cellInterface(cell);
+            if (assistive->cellOnScreen(cell).contains(x, y)) {
+                assistive->lookedAt(cell);
+                return cellAt(cell);
+            }
         }
-        return nullptr;
+        return QAccessibleWidget::childAt(x, y);
     }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -151,7 +144,7 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
     {
         if (row < 0 || row >= frmBrindlow::Rows || column < 0 || column >= frmBrindlow::Columns)
             return nullptr;
-        return cellInterface(row * frmBrindlow::Columns + column);
+        return cellAt(row * frmBrindlow::Columns + column);
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -177,18 +170,20 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
-    QAccessibleInterface* cellInterface(int cell) const
+    QAccessibleInterface* cellAt(int cell) const
     {
         if (cell < 0 || cell >= frmBrindlow::CellCount)
             return nullptr;
         if (cellIds[cell] == 0)
             cellIds[cell] = QAccessible::registerAccessibleInterface(
-                new CellAccessible(const_cast<BoardTable*>(this), cell));
+                new CellAccessible(const_cast<TableAccessible*>(this), cell));
         return QAccessible::accessibleInterface(cellIds[cell]);
     }
 
   private:
-    AccessibleBoard* board;
+    int widgets() const { return QAccessibleWidget::childCount(); }
+    QAccessibleInterface* news() const { return ToolkitBridge::newsOf(widget()); }
+
     mutable std::array<QAccessible::Id, frmBrindlow::CellCount> cellIds{};
 };
 
@@ -204,13 +199,12 @@ QAccessibleInterface* CellAccessible::parent() const
 
 QString CellAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? BoardSpeech::cellName(board->model()->form(), cell) : QString();
+    return t == QAccessible::Name ? BoardSpeech::cellName(board->assistive->form, cell) : QString();
 }
 
-// Exactly the painted circle, so that a screen reader's click lands on the circle and in its column.
 QRect CellAccessible::rect() const
 {
-    return board->model()->cellOnScreen(cell);
+    return board->assistive->cellOnScreen(cell);
 }
 
 QAccessible::State CellAccessible::state() const
@@ -218,45 +212,46 @@ QAccessible::State CellAccessible::state() const
     QAccessible::State state;
     state.readOnly = true;
     state.focusable = true;
-    state.focused = board->hasKeyboard() && board->model()->currentCell() == cell;
+    state.focused = board->hasKeyboard() && board->assistive->currentCell() == cell;
     return state;
 }
 
 void CellAccessible::doAction(const QString& name)
 {
     if (name == pressAction())
-        board->model()->pressCell(cell);
+        board->assistive->pressCell(cell);
 }
 
 // The boards being served, by their widgets.
-QHash<QObject*, AccessibleBoard*>& served()
+QHash<QObject*, Assistive*>& served()
 {
-    static QHash<QObject*, AccessibleBoard*> boards;
+    static QHash<QObject*, Assistive*> boards;
     return boards;
 }
 
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
-    if (AccessibleBoard* board = served().value(object))
-        return new BoardTable(static_cast<QWidget*>(object), board);
+    if (Assistive* assistive = served().value(object))
+        return new TableAccessible(assistive);
     return nullptr;
 }
 
 } // namespace
 
-void BoardAccessible::serve(QWidget* widget, AccessibleBoard* board)
+void BoardAccessible::serve(Assistive* assistive)
 {
     static const bool installed = [] {
         QAccessible::installFactory(factory);
         return true;
     }();
     Q_UNUSED(installed);
-    served().insert(widget, board);
+    QWidget* widget = assistive->board;
+    served().insert(widget, assistive);
     QObject::connect(widget, &QObject::destroyed, [widget] { served().remove(widget); });
 }
 
 QAccessibleInterface* BoardAccessible::cell(QWidget* widget, int cell)
 {
-    auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(widget));
-    return table != nullptr ? table->cellInterface(cell) : nullptr;
+    auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(widget));
+    return table != nullptr ? table->cellAt(cell) : nullptr;
 }

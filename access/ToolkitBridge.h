@@ -10,28 +10,18 @@
 class QAccessibleInterface;
 class QWidget;
 
-class ToolkitBridge
-{
-  public:
-    // Before the program's first window, once Qt's application object exists.
-    static void start();
+namespace ToolkitBridge {
 
-    // Offers a box's text to assistive technology as the screen reader of this Qt's time reads it.
-    static void describeBox(QWidget& box, const QString& text);
+// Before the program's first window, once Qt's application object exists.
+void start();
 
-    explicit ToolkitBridge(QWidget* board);
-    ~ToolkitBridge();
-    ToolkitBridge(const ToolkitBridge&) = delete;
-    ToolkitBridge& operator=(const ToolkitBridge&) = delete;
+// Offers a box's text to assistive technology as the screen reader of this Qt's time reads it.
+void describeBox(QWidget& box, const QString& text);
 
-    // Speaks the news once, from the board.
-    void say(const QString& news);
+// Speaks the news once, from the board.
+void say(QWidget* board, const QString& news);
 
-    // The board's children that only carry news, not on screen.
-    int childCount() const;
-    QAccessibleInterface* child(int index) const;
+// The board's child that carries its news, never on screen; none where Qt speaks news itself.
+QAccessibleInterface* newsOf(QWidget* board);
 
-  private:
-    QWidget* board;
-    QAccessibleInterface* news = nullptr;
-};
+} // namespace ToolkitBridge

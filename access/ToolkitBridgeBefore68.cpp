@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QHash>
 #include <QWidget>
 
 namespace {
@@ -106,36 +107,22 @@ void ToolkitBridge::describeBox(QWidget&, const QString&)
 {
 }
 
-ToolkitBridge::ToolkitBridge(QWidget* board) : board(board)
+void ToolkitBridge::say(QWidget* board, const QString& news)
 {
+    auto* shown = static_cast<NewsAccessible*>(newsOf(board));
+    shown->news = news;
+    QAccessibleEvent event(shown, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
 }
 
-ToolkitBridge::~ToolkitBridge()
+QAccessibleInterface* ToolkitBridge::newsOf(QWidget* board)
 {
-    if (news != nullptr)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(news));
-}
-
-void ToolkitBridge::say(const QString& news)
-{
-    static_cast<NewsAccessible*>(child(0))->news = news;
-    QAccessibleEvent shown(child(0), QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-}
-
-int ToolkitBridge::childCount() const
-{
-    return 1;
-}
-
-QAccessibleInterface* ToolkitBridge::child(int index) const
-{
-    if (index != 0)
-        return nullptr;
-    if (news == nullptr) {
-        auto* self = const_cast<ToolkitBridge*>(this);
-        self->news = new NewsAccessible(board);
-        QAccessible::registerAccessibleInterface(self->news);
+    static QHash<QWidget*, QAccessible::Id> boards;
+    QAccessible::Id& id = boards[board];
+    if (id == 0) {
+        id = QAccessible::registerAccessibleInterface(new NewsAccessible(board));
+        QObject::connect(board, &QObject::destroyed,
+                         [board] { QAccessible::deleteAccessibleInterface(boards.take(board)); });
     }
-    return news;
+    return QAccessible::accessibleInterface(id);
 }

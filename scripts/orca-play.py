@@ -31,12 +31,13 @@ from gi.repository import Atspi  # noqa: E402
 PLAYERS = ("Ann", "Bob")  # typed in the name prompts; player 1 plays black, player 2 red
 COLOURS = ("black", "red")
 NAME_PROMPTS = ("Player 1:", "Player 2:")
-# Spoken after each move that does not end the game. Fields: {player} {colour} who moved, {column} {row}
-# where the checker landed (row 1 at the bottom), {next} {next_colour} who is to move now; each also
-# capitalised ({Colour}) and in upper case ({PLAYER} {COLOUR} {NEXT} {NEXT_COLOUR}).
-LANDING = "{Colour} in column {column}, row {row}. {NEXT}'S TURN!  ({NEXT_COLOUR})"
-# Spoken for the move that ends a game, before its box.
-LAST_LANDING = "{Colour} in column {column}, row {row}."
+FIRST_TURN = "ANN'S TURN!  (BLACK)"  # the status line's caption when a game starts
+# After each press Orca names the cell the checker landed in, which takes the focus; then whose turn it is now,
+# or the box. Fields: {colour} who moved, {column} {row} where the checker landed (row 1 at the bottom),
+# {NEXT} {NEXT_COLOUR} who is to move now, in upper case.
+LANDED_CELL = "Column {column}, row {row}: {colour}"
+TURN = "{NEXT}'S TURN!  ({NEXT_COLOUR})"
+MAX_WORDS = 10  # from the key to the end of the turn, Orca's echo of the key left out
 WINNER = ("Winner", "{PLAYER} WINS!")
 TIE = ("CAT'S GAME", "Tie Game...you both LOSE!")
 NEW_GAME = ("New Game", "Do you want to keep the same names?")
@@ -52,15 +53,8 @@ ABOUT = ("About the Program",
          "the Brindlow Window Team, December, 2026.\n"
          "\n"
          "It was edited by the Brindlow Maintainers, December, 2026.")
-# Flat review reads a board row as one line of cells, "Column 1, row 6: empty Column 2, row 6: black ...",
-# and steps through a cell in these items: one, since a cell is a picture (a table cell went word by word);
-# from Orca 51 on, flat review steps through every object's name word by word. The colour is in parentheses.
-# ROW_LINE tells a board row's line by its start and gives its row.
-CELL_WORDS = ("Column {column}, row {row}: (empty|black|red)",)
-CELL_WORDS_BY_WORD = ("Column", "{column},", "row", "{row}:", "(empty|black|red)")
-ROW_LINE = r"Column 1, row (\d):"
-# The board has the keyboard and its current cell the focus: the cell the last checker landed in, column 4,
-# row 1 before any. Orca names it when it gets the focus, and flat review starts from it.
+# A cell as review reads it, one step at a time (the colour in parentheses), and as Orca names the focused cell.
+REVIEWED_CELL = r"Column {column}, row {row}: (empty|black|red)(?: image)?\.?"
 CURRENT_CELL = re.compile(r"Column (\d), row (\d): (?:empty|black|red)(?: image)?\.?$")
 COLUMNS, ROWS = 7, 6
 # ---------------------------------------------------------------------------------------------------------
@@ -339,35 +333,34 @@ def wait_until(test, timeout):
 
 
 class Player:
-    def __init__(self, speech, board, keyboard):
+    """Moves the way the running Orca makes cheapest, from the focused cell Orca named after the last move:
+    flat review (KP_4/KP_6 to step, KP_Divide to press) where it reads a cell as one item, else the object
+    navigator (Insert+Ctrl+Left/Right to step, Insert+Ctrl+Return to press)."""
+
+    def __init__(self, speech, board, keyboard, by_object):
         self.speech = speech
         self.board = board
         self.keyboard = keyboard
-        self.keys = 0  # key commands pressed (a chord such as Insert+KP_1 is one)
-        self.row = None  # the board row flat review is on, None when not known
-        self.word = 0  # the item of that row it is on, from 0
+        self.by_object = by_object
+        self.keys = 0  # key commands pressed (a chord such as Insert+Ctrl+Right is one)
+        self.row = self.column = None  # the cell review starts from: the focused one Orca named
         self.moves = 0
         self.move_keys = 0
+        self.stepping_keys = []  # keys for each keyboard move to another column
         self.cells = "." * (ROWS * COLUMNS)
         self.last_click = 0.0
-        # Whether what Orca last said since the last landing names the reviewed cell. Some Orcas start flat
-        # review afresh when a checker lands; once that is heard, the place is taken as lost after each landing.
-        self.confirmed = False
-        self.review_resets = False
-        # Whether flat review still starts from the focused cell: no review key since Orca named it.
-        self.at_focus = False
-        self.stacked = 0  # moves made by pressing again in the column just played, without moving review
+        self.stacked = 0  # moves made by pressing again in the column just played
         self.mouse_moves = 0
-        self.latencies = []  # ms from KP_Divide to the landing spoken, by Orca's log
+        self.latencies = []  # ms from the pressing key to the landing spoken, by Orca's log
+        self.words = []  # words Orca said from the pressing key to the end of the turn, key echo left out
         self.exited = False  # Ctrl+X pressed: the game is meant to end
 
     def heard_focus(self, said):
-        """Takes the place of flat review from Orca's naming of the focused cell, the last one in said."""
+        """Takes the place review starts from from Orca's naming of the focused cell, the last one in said."""
         for text in reversed(said):
             found = CURRENT_CELL.match(text.strip())
             if found:
-                self.row, self.word = int(found.group(2)), (int(found.group(1)) - 1) * len(CELL_WORDS)
-                self.confirmed = self.at_focus = True
+                self.column, self.row = int(found.group(1)), int(found.group(2))
                 return True
         return False
 
@@ -377,96 +370,38 @@ class Player:
         self.keys += 1
         self.keyboard.chord(*key.split("+"), hold=float(KEY_HOLD))
 
-    def review_key(self, key, *chord):
-        """Presses a flat-review key and returns what Orca said in answer (key echo left out)."""
+    def review_key(self, key):
+        """Presses a review key and returns what Orca said in answer (key echo left out)."""
         mark = self.speech.mark()
-        if chord:
-            self.keys += 1
-            self.keyboard.chord(chord[0], key, hold=float(KEY_HOLD))
-        else:
-            self.press(key)
-        self.at_focus = False
+        self.press(key)
         said = self.speech.wait(mark, lambda s: any(not echo(t) for t in s), KEY_TIMEOUT)
         if said is None:
-            fail(f"Orca said nothing for {'+'.join(chord + (key,))} within {KEY_TIMEOUT:.0f} s")
-            return None
+            fail(f"Orca said nothing for {key} within {KEY_TIMEOUT:.0f} s")
+            return ""
         time.sleep(0.05)  # an answer may come in more than one utterance; the last one counts
-        return [t for t in self.speech.since(mark) if not echo(t)][-1]
-
-    # ----- finding the way in flat review
-    def expected_word(self, index):
-        cell, word = divmod(index, len(CELL_WORDS))
-        return CELL_WORDS[word].format(row=self.row, column=cell + 1)
-
-    def heard_word(self, index, heard):
-        found = heard is not None and re.fullmatch(self.expected_word(index), heard.strip())
-        if found:
-            # Review must show the board as it is now, not as it was when review began.
-            cell = (ROWS - self.row) * COLUMNS + index // len(CELL_WORDS)
-            if found.lastindex and found.group(1) != colour_of(self.cells[cell]):
-                fail(f"flat review said {heard.strip()!r}, but that cell holds {colour_of(self.cells[cell])}: "
-                     "review showed the board as it was")
-        return bool(found)
-
-    def find_row(self):
-        """Moves flat review to the start of a board row, line by line, listening: down to the next line,
-        and up once the lines below the board are reached."""
-        key, before = "KP_Prior", None  # next line
-        for _ in range(12):
-            heard = (self.review_key(key) or "").strip()
-            found = re.match(ROW_LINE, heard)
-            if found:
-                self.row, self.word, self.confirmed = int(found.group(1)), 0, True
-                return True
-            if key == "KP_Prior" and (heard == before or "TURN" in heard.upper()):
-                key = "KP_Home"  # previous line
-            before = heard
-        fail("flat review never reached a board row")
-        return False
+        return [t for t in self.speech.since(mark) if not echo(t)][-1].strip()
 
     def go_to_column(self, column):
-        """Puts flat review on a word of the column's cell in the current row."""
-        for _ in range(3):
-            if self.row is None and not self.find_row():
-                return False
-            per = len(CELL_WORDS)
-            first, last = (column - 1) * per, column * per - 1
-            if per > 1:  # a cell's words: only its column's number tells it from the others
-                first = last = first + 1
-            end = COLUMNS * per - 1
-            if self.word < first and 1 + (end - last) < first - self.word:
-                heard = self.review_key("KP_End", "Insert")  # end of line: the last item, column 7's
-                self.word = end
-                # Orca 51 goes to the line's last character and says that alone; the words on the way back tell.
-                self.confirmed = per > 1 or self.heard_word(end, heard)
-            lost = False
-            while not lost and not first <= self.word <= last:
-                step = 1 if self.word < first else -1
+        """Steps review from the focused cell to the column's cell in the same row, listening to each cell: the
+        column is heard before the press, and review must show the board as it is now."""
+        if self.row is None:
+            fail("Orca did not name the focused cell, so review has no known place to start from")
+            raise SystemExit(1)
+        while self.column != column:
+            step = 1 if self.column < column else -1
+            if self.by_object:
+                heard = self.review_key("Insert+Control_L+" + ("Right" if step > 0 else "Left"))
+            else:
                 heard = self.review_key("KP_Right" if step > 0 else "KP_Left")
-                self.word += step
-                if not self.heard_word(self.word, heard) and not self.confirmed:
-                    self.review_resets = True
-                self.confirmed = self.heard_word(self.word, heard)
-                if not self.confirmed:
-                    say(f"    (heard {heard!r} where {self.expected_word(self.word)!r} was expected: "
-                        "finding the row again)")
-                    self.row = None
-                    lost = True
-                    break
-            if not lost and not self.confirmed:
-                # No key moved flat review since the last landing: the current item is asked for.
-                heard = self.review_key("KP_Begin")
-                self.confirmed = self.heard_word(self.word, heard)
-                if not self.confirmed:
-                    say(f"    (heard {heard!r} where {self.expected_word(self.word)!r} was expected: "
-                        "finding the row again)")
-                    self.review_resets = True
-                    self.row = None
-                    lost = True
-            if not lost:
-                return True
-        fail(f"flat review could not be brought to column {column}")
-        return False
+            self.column += step
+            cell = (ROWS - self.row) * COLUMNS + self.column - 1
+            found = re.fullmatch(REVIEWED_CELL.format(column=self.column, row=self.row), heard)
+            if not found:
+                fail(f"review said {heard!r} where column {self.column}, row {self.row} was expected")
+                raise SystemExit(1)
+            if found.group(1) != colour_of(self.cells[cell]):
+                fail(f"review said {heard!r}, but that cell holds {colour_of(self.cells[cell])}: review showed "
+                     "the board as it was")
 
     # ----- moves
     def move(self, column, ends=None, mouse=False):
@@ -480,71 +415,75 @@ class Player:
         if before != self.cells:
             fail(f"before move {number} the board changed on its own: {self.cells} became {before}")
             self.cells = before
-        stacking = not mouse and self.at_focus and self.word // len(CELL_WORDS) == column - 1
+        stacking = not mouse and self.column == column
         if mouse:
             x, y = self.board.centre(column - 1)
             mark = self.speech.mark()
             xdotool("mousemove", str(x), str(y), "click", "1")
             self.mouse_moves += 1
         else:
-            if not stacking and len(CELL_WORDS) > 1:
-                # Orca 51 keeps its review of the board as it was across its own click command, until a key
-                # that is no review command: a player presses one, here Escape, which the game ignores.
-                # Review then starts afresh from the focused cell.
-                self.press("Escape")
-            if not stacking and not self.go_to_column(column):
-                raise SystemExit(1)
-            if stacking:
-                self.stacked += 1
+            self.go_to_column(column)
+            self.stacked += stacking
             time.sleep(max(0.0, self.last_click + CLICK_GAP - time.monotonic()))
             mark = self.speech.mark()
             pressed_at = datetime.datetime.now()
-            self.press("KP_Divide")  # click the current item
+            self.press("Insert+Control_L+Return" if self.by_object else "KP_Divide")
             self.moves += 1
-        self.last_click = time.monotonic()
         # Where it should land: the lowest empty cell of the column, its row counted from the bottom.
         lowest = max(r for r in range(ROWS) if self.cells[r * COLUMNS + column - 1] == ".")
         fields = {"player": PLAYERS[player], "colour": colour, "column": column, "row": ROWS - lowest,
                   "next": PLAYERS[1 - player], "next_colour": COLOURS[1 - player]}
         fields.update({k.upper(): str(v).upper() for k, v in list(fields.items())})
-        fields["Colour"] = colour.capitalize()
-        landing = (LANDING if ends is None else LAST_LANDING).format(**fields)
-        said = self.speech.wait(mark, lambda s: contains(s, landing), KEY_TIMEOUT)
+        landing = LANDED_CELL.format(**fields)
+        then = TURN.format(**fields) if ends is None else (WINNER if ends == "win" else TIE)[0]
+        said = self.speech.wait(mark, lambda s: contains(s, landing) and contains(s, then), BOX_TIMEOUT)
         if said is None:
-            fail(f"move {number} (column {column}): the landing was not spoken: expected {landing!r}")
-        elif not mouse:
-            spoken_at = self.speech.stamp_of(mark, landing)
-            if spoken_at is not None:
-                self.latencies.append((spoken_at - pressed_at.replace(tzinfo=None)).total_seconds() * 1000)
-        if mouse:
-            self.last_click = 0.0  # the next press is elsewhere: no double click to keep apart
+            said = self.speech.since(mark)
+            fail(f"move {number} (column {column}): expected {landing!r}, then {then!r}; Orca said {said!r}")
         else:
-            self.last_click = time.monotonic()
-        if ends is not None:
-            box = WINNER if ends == "win" else TIE
-            wait_until(lambda: window_open(box[0]), BOX_TIMEOUT)
+            self.check_news(number, mark, landing, then, words=ends is None)
+            if not mouse:
+                spoken_at = self.speech.stamp_of(mark, landing)
+                self.latencies.append((spoken_at - pressed_at.replace(tzinfo=None)).total_seconds() * 1000)
+        self.last_click = 0.0 if mouse else time.monotonic()
         if not mouse:
             used = self.keys - keys_before
             self.move_keys += used
-            say(f"   ({used} keys for this move" + (", stacking without moving review)" if stacking else ")"))
-        self.confirmed = self.at_focus = False
-        self.row = None
+            if not stacking:
+                self.stepping_keys.append(used)
+            say(f"   ({used} keys for this move" + (", stacking)" if stacking else ")"))
         after = self.check_one_checker(number, column, colour)
-        # The cell the checker landed in (or the one above it, when the pointer is on the landed one) takes the
-        # focus, Orca names it, and review starts there.
-        if said is not None and ends is None:
-            focused = self.board.focused()
-            if focused is None or focused % COLUMNS != column - 1:
-                fail(f"move {number}: the focus is not on a cell of column {column} but on {focused}")
-            elif not self.speech.wait(mark, lambda s: self.heard_focus(s) and self.word // len(CELL_WORDS) ==
-                                      focused % COLUMNS and self.row == ROWS - focused // COLUMNS, KEY_TIMEOUT):
-                fail(f"move {number}: the cell that took the focus, column {focused % COLUMNS + 1}, row "
-                     f"{ROWS - focused // COLUMNS}, was not named")
+        landed = next(i for i in range(len(after)) if self.cells[i] == "." and after[i] != ".")
+        self.column, self.row = landed % COLUMNS + 1, ROWS - landed // COLUMNS
+        if ends is None and self.board.focused() != landed:
+            fail(f"move {number}: the focus is not on the cell the checker landed in but on {self.board.focused()}")
         if ends is not None:
-            # The board is emptied when the box is closed, so the last move is checked while it is open.
-            self.read_box(box[0], box[1].format(**fields), mark)
+            box = WINNER if ends == "win" else TIE
+            # The board is emptied when the box is closed, so the last move is checked while it is open. After
+            # a win the next game starts at once; after a tie the New Game question comes first.
+            self.read_box(box[0], box[1].format(**fields), mark, FIRST_TURN if ends == "win" else None)
         self.cells = after
         self.speech.show()
+
+    def check_news(self, number, mark, landing, then, words):
+        """What follows a press: first the landing, then the turn or the box, and nothing else; the landing and
+        the turn together in few words."""
+        self.speech.settle(quiet=0.5, timeout=3.0)
+        said = [t for t in self.speech.since(mark) if not echo(t)]
+        if not said or not contains([said[0]], landing):
+            fail(f"move {number}: the first thing Orca said after the key was {said[:1]!r}, not {landing!r}")
+            return
+        turn_at = next(i for i, text in enumerate(said) if contains([text], then))
+        if words:
+            extra = said[turn_at + 1:] + said[1:turn_at]
+            if extra:
+                fail(f"move {number}: besides {landing!r} and {then!r} Orca said {extra!r}")
+            count = len(" ".join(said[:turn_at + 1]).split())
+            self.words.append(count)
+            if count > MAX_WORDS:
+                fail(f"move {number}: {count} words from the key to the end of the turn: {said[:turn_at + 1]!r}")
+        elif said[1:turn_at] and not all(contains([t], then) for t in said[1:turn_at]):
+            fail(f"move {number}: between {landing!r} and the box Orca said {said[1:turn_at]!r}")
 
     def check_one_checker(self, number, column, colour):
         wait_until(lambda: self.board.read() != self.cells, 3.0)
@@ -556,7 +495,7 @@ class Player:
             what = "no checker" if not added else f"{len(added)} checkers" if len(added) > 1 else "a checker"
             cells = ", ".join(f"{colour_of(after[i])} in column {i % COLUMNS + 1}, row {ROWS - i // COLUMNS}"
                               for i in added)
-            fail(f"move {number} (one KP_Divide in column {column}) dropped {what}"
+            fail(f"move {number} (one key in column {column}) dropped {what}"
                  + (f": {cells}" if cells else "") + (" and changed placed checkers" if wrong else ""))
             self.speech.show()
             raise SystemExit(1)  # the players' colours and the columns are out of step from here on
@@ -566,8 +505,9 @@ class Player:
         return after
 
     # ----- boxes
-    def read_box(self, title, text, mark):
-        """Waits for a box to open and be read in full, then closes it with Return."""
+    def read_box(self, title, text, mark, turn=None, key="Return"):
+        """Waits for a box to open and be read in full, then closes it with Return. turn: whose turn it is
+        once the board has the keyboard again, heard once and within a second of it."""
         if not wait_until(lambda: window_open(title), BOX_TIMEOUT):
             fail(f"the box {title!r} did not open")
             raise SystemExit(1)
@@ -582,39 +522,62 @@ class Player:
         if squash(" ".join(self.speech.since(mark))).count(squash(text)) > 1:
             note(f"the text of the box {title!r} was spoken more than once")
         self.speech.show()
-        say(f"== close {title!r} with Return")
+        say(f"== close {title!r} with {key}")
         closed = self.speech.mark()
-        self.press("Return")
+        self.press(key)
         if not wait_until(lambda: not window_open(title), BOX_TIMEOUT):
-            fail(f"the box {title!r} did not close on Return")
+            fail(f"the box {title!r} did not close on {key}")
             raise SystemExit(1)
-        # A player goes on once Orca has said where the keyboard is again: on the board, or in the box that
-        # follows (the New Game question after the tie).
-        back = self.speech.wait(closed, lambda said: any("Board" in text for text in said) or
-                                any(window_open(t) for t in (NEW_GAME[0], "New Players")), BOX_TIMEOUT)
-        if back is None:
-            note(f"after the box {title!r} Orca did not say that the keyboard is back on the board")
+        if turn is not None:
+            self.check_turn(closed, turn, f"after the box {title!r}")
         self.speech.settle()  # the rest of what Orca says of the window it comes back to
-        self.row = None  # a new window: flat review starts afresh, from the focused cell Orca named
-        self.confirmed = self.at_focus = False
+        self.row = self.column = None
         self.heard_focus(self.speech.since(closed))
 
-    def menu(self, shortcut, box, answer="Return"):
+    def check_turn(self, mark, turn, when):
+        """Whose turn it is, heard once, within a second of Orca telling that the board has the keyboard."""
+        if self.speech.wait(mark, lambda s: contains(s, turn), BOX_TIMEOUT) is None:
+            fail(f"{when} whose turn it is was not spoken: expected {turn!r}")
+            return
+        self.speech.settle()
+        if squash(" ".join(self.speech.since(mark))).count(squash(turn)) > 1:
+            fail(f"{when} whose turn it is was spoken more than once")
+        board_at, turn_at = self.speech.stamp_of(mark, "Board"), self.speech.stamp_of(mark, turn)
+        if board_at is not None and (turn_at - board_at).total_seconds() > 1.0:
+            fail(f"{when} whose turn it is came {(turn_at - board_at).total_seconds():.1f} s after the board "
+                 "got the keyboard")
+
+    def menu(self, shortcut, box, turn=None):
         say(f"== {shortcut}")
         mark = self.speech.mark()
         self.press(shortcut)
-        self.read_box(box[0], box[1], mark)
+        self.read_box(box[0], box[1], mark, turn)
 
 
 KEY_ECHOES = ("slash", "dash", "minus", "return", "insert", "left control", "right control", "left shift")
 # Orca 51 says these without the trailing blank.
-KEY_ECHOES_51 = ("/", "insert", "escape", "return")
+KEY_ECHOES_51 = ("/", "insert", "escape", "return", "left", "right", "control", "left control")
+ORCA_51 = False  # whether the running Orca is 51 or later
 
 
 def echo(text):
     """Orca's echo of a key just pressed, such as 'slash ' for KP_Divide."""
     word = text.strip().lower()
-    return (text.endswith(" ") and word in KEY_ECHOES) or (len(CELL_WORDS) > 1 and text in KEY_ECHOES_51)
+    return (text.endswith(" ") and word in KEY_ECHOES) or (ORCA_51 and word in KEY_ECHOES_51)
+
+
+def enter_names(speech, keyboard, first):
+    """Answers the two name prompts as the players do: listening, typing, Return."""
+    for n, (prompt, name) in enumerate(zip(NAME_PROMPTS, PLAYERS)):
+        say(f"== the name prompt for player {n + 1}")
+        mark = speech.mark()
+        if speech.wait(first if n == 0 else mark, lambda s: contains(s, prompt), 30) is None:
+            fail(f"the name prompt {prompt!r} was not spoken")
+            raise SystemExit(1)
+        speech.show()
+        say(f"== type {name}, Return")
+        xdotool("type", "--delay", "60", name)
+        keyboard.chord("Return")
 
 
 def main():
@@ -633,28 +596,15 @@ def main():
     game = subprocess.Popen([args.game], env=env, stdout=open("game.log", "w"), stderr=subprocess.STDOUT)
     board = Board()
     keyboard = Keyboard()
-    player = Player(speech, board, keyboard)
-    global CELL_WORDS
+    global ORCA_51
     version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
     found = re.search(r"(\d+)\.", version)
-    if found and int(found.group(1)) >= 51:
-        CELL_WORDS = CELL_WORDS_BY_WORD
-    say(f"== {version.strip()}: flat review steps through a cell in {len(CELL_WORDS)} item(s)")
+    ORCA_51 = bool(found and int(found.group(1)) >= 51)
+    player = Player(speech, board, keyboard, by_object=ORCA_51)
+    say(f"== {version.strip()}: moves with " + ("the object navigator" if ORCA_51 else "flat review"))
 
-    for n, (prompt, name) in enumerate(zip(NAME_PROMPTS, PLAYERS)):
-        say(f"== the name prompt for player {n + 1}")
-        mark = speech.mark()
-        if speech.wait(mark if n else 0, lambda s: contains(s, prompt), 30) is None:
-            fail(f"the name prompt {prompt!r} was not spoken")
-            raise SystemExit(1)
-        speech.show()
-        say(f"== type {name}, Return")
-        xdotool("type", "--delay", "60", name)
-        keyboard.chord("Return")
-    first_turn = f"{PLAYERS[0].upper()}'S TURN!  ({COLOURS[0].upper()})"  # the status line's first caption
-    if speech.wait(0, lambda s: contains(s, first_turn), 20) is None:
-        fail(f"whose turn it is was not spoken when the board came up: expected {first_turn!r}")
-    speech.settle()
+    enter_names(speech, keyboard, 0)
+    player.check_turn(0, FIRST_TURN, "when the board came up")
     player.heard_focus(speech.since(0))
     speech.show()
 
@@ -673,17 +623,8 @@ def main():
 
         player.menu("ctrl+r", RULES)
         player.menu("ctrl+a", ABOUT)
-
-        say("======== two moves, then New Game (Ctrl+N), answered Yes: the same names")
-        player.move(4)
-        player.move(4)
-        mark = speech.mark()
-        player.menu("ctrl+n", NEW_GAME)
-        player.cells = "." * (ROWS * COLUMNS)
-        if board.read() != player.cells:
-            fail("New Game left checkers on the board")
-        if speech.wait(mark, lambda s: contains(s, first_turn), 10) is None:
-            fail(f"after New Game whose turn it is was not spoken: expected {first_turn!r}")
+        say("======== New Game (Ctrl+N) on the board the win left empty, answered Yes: the same names")
+        player.menu("ctrl+n", NEW_GAME, turn=FIRST_TURN)
 
         say("======== a game that fills the board: a tie")
         tie = [3, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 7, 5, 5, 5, 5, 5, 5,
@@ -693,12 +634,27 @@ def main():
         mark = speech.mark()
         player.move(7, ends="tie")
         # Closing the tie box asks at once whether to keep the names.
-        player.read_box(NEW_GAME[0], NEW_GAME[1], mark)
+        player.read_box(NEW_GAME[0], NEW_GAME[1], mark, turn=FIRST_TURN)
         player.cells = "." * (ROWS * COLUMNS)
         if board.read() != player.cells:
             fail("the New Game after the tie left checkers on the board")
-        if speech.wait(mark, lambda s: contains(s, first_turn), 10) is None:
-            fail(f"after the New Game question whose turn it is was not spoken: expected {first_turn!r}")
+
+        say("======== two moves, then New Game (Ctrl+N), answered No: new names")
+        player.move(4)
+        player.move(4)
+        mark = speech.mark()
+        say("== ctrl+n")
+        player.press("ctrl+n")
+        player.read_box(NEW_GAME[0], NEW_GAME[1], mark, key="alt+n")
+        player.cells = "." * (ROWS * COLUMNS)
+        named = speech.mark()
+        enter_names(speech, keyboard, named)
+        player.check_turn(named, FIRST_TURN, "after new names")
+        speech.settle()
+        player.heard_focus(speech.since(named))
+        if board.read() != player.cells:
+            fail("New Game left checkers on the board")
+        player.move(5)
 
         say("== Ctrl+X")
         player.exited = True
@@ -721,12 +677,17 @@ def main():
         printed = output.read().strip()
     if printed:
         say("== what the game printed:\n" + printed)
-    average = player.move_keys / player.moves if player.moves else 0
     if player.latencies:
-        say(f"== the landing was spoken {statistics.median(player.latencies):.0f} ms after KP_Divide "
-            f"(median of {len(player.latencies)}; {min(player.latencies):.0f} to {max(player.latencies):.0f} ms)")
-    say(f"== {player.moves} moves by keyboard ({player.stacked} of them stacking without moving review), "
-        f"{player.move_keys} keys for them: {average:.2f} keys per move; {player.mouse_moves} moves with the mouse")
+        lat = sorted(player.latencies)
+        say(f"== the landing was spoken {statistics.median(lat):.0f} ms after the pressing key (median of "
+            f"{len(lat)}; 90th percentile {lat[int(0.9 * (len(lat) - 1))]:.0f} ms; {lat[0]:.0f} to {lat[-1]:.0f} ms)")
+    if player.words:
+        say(f"== words from the key to the end of the turn: median {statistics.median(player.words):.0f}, "
+            f"most {max(player.words)}")
+    stepping = player.stepping_keys
+    say(f"== {player.moves} moves by keyboard, {player.move_keys} keys: {player.stacked} stacking with one key, "
+        f"{len(stepping)} to another column with {sum(stepping) / max(1, len(stepping)):.2f} keys on average; "
+        f"{player.mouse_moves} moves with the mouse")
     for message in notes:
         say(f"NOTE: {message}")
     if failures:

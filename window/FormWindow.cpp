@@ -160,12 +160,6 @@ void BoardView::mousePressEvent(QMouseEvent* event)
                 event->position() * TwipsPerPixel);
 }
 
-void BoardView::pressCell(int cell)
-{
-    if (pressed)
-        pressed(1, 0, circle(cell).center() * TwipsPerPixel);
-}
-
 // The second press of a double click is no move. One gesture of one player, or one command of a screen reader
 // (which clicks again at once when the pointer seems not to have moved), must never also make the opponent's
 // move; every other press is a move.
@@ -175,7 +169,9 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent*)
 
 FormWindow::FormWindow(Platform& platform)
     : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView)),
-      screenReader(new Assistive(boardView, *boardView))
+      screenReader(new Assistive(
+          boardView, brindlow, [this](int cell) { return boardView->circle(cell); },
+          [this](QPointF at) { press(1, 0, at * TwipsPerPixel); }))
 {
     // The window keeps one size, so its title bar offers no maximise button and no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -189,7 +185,11 @@ FormWindow::FormWindow(Platform& platform)
     lblturn->setGeometry(pixels(frmBrindlow::LabelLeft, frmBrindlow::LabelTop, frmBrindlow::LabelWidth,
                                 frmBrindlow::LabelHeight)
                              .toRect());
-    boardView->pressed = [this](qint16 button, qint16 shift, QPointF at) { press(button, shift, at); };
+    // A press that a screen reader repeats for one command of its own is no second move.
+    boardView->pressed = [this](qint16 button, qint16 shift, QPointF at) {
+        if (screenReader->mousePressed(at / TwipsPerPixel))
+            press(button, shift, at);
+    };
     setAccessibleName(QStringLiteral("Brindlow"));
     boardView->setAccessibleName(QStringLiteral("Board"));
     boardView->setAccessibleDescription(BoardSpeech::boardDescription());

@@ -50,7 +50,7 @@ class StatusLabel : public QLabel
     FittedCaption fitted;
 };
 
-class BoardView : public QWidget, public BoardSight
+class BoardView : public QWidget
 {
   public:
     BoardView(const frmBrindlow& form, QWidget* parent);
@@ -63,9 +63,8 @@ class BoardView : public QWidget, public BoardSight
     // and the position in twips.
     std::function<void(qint16 button, qint16 shift, QPointF at)> pressed;
 
-    const frmBrindlow& brindlow() const override { return form; }
-    QRectF circle(int cell) const override;
-    void pressCell(int cell) override;
+    // A cell's circle, in the widget's pixels.
+    QRectF circle(int cell) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
