@@ -3,13 +3,14 @@
 // What a player who cannot see the screen is told, and when.
 #include "access/Assistive.h"
 #include "access/BoardAccessible.h"
-#include "access/BoardSpeech.h"
-#include "access/Listeners.h"
 #include "access/ToolkitBridge.h"
 #include "game/frmBrindlow.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
@@ -18,18 +19,33 @@ namespace {
 
 // A box that opens within milliseconds of what a screen reader is still dealing with (the focus moved onto
 // the landing that opened it, the box of the same handler closed just before) is taken by Orca for the window
-// it already knew, and it reads only the box's button, or the landing is never told. So, while a screen
-// reader listens, such a box opens this much later.
+// it already knew: it reads only the box's button, or the landing is never told. So, while a screen reader
+// listens, such a box opens this much later.
 constexpr int SettleMs = 300;
+// How long a box may wait for the accessibility registry to say whether anyone listens.
+constexpr int RegistryMs = 80;
 
-bool isOff(const QByteArray& value)
+// Whether some assistive client has registered a listener with the accessibility registry, asked on Qt's own
+// connection to the accessibility bus. A registry that does not answer in time counts as nobody.
+bool someoneListens()
 {
-    const QByteArray word = value.trimmed().toLower();
-    return word.isEmpty() || word == "0" || word == "false" || word == "no" || word == "off";
+    const QDBusConnection bus(QStringLiteral("a11y"));
+    if (!QAccessible::isActive() || !bus.isConnected())
+        return false;
+    const QString registry = QStringLiteral("org.a11y.atspi.Registry");
+    const QDBusMessage reply =
+        bus.call(QDBusMessage::createMethodCall(registry, QStringLiteral("/org/a11y/atspi/registry"),
+                                                registry, QStringLiteral("GetRegisteredEvents")),
+                 QDBus::Block, RegistryMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    const QDBusArgument events = reply.arguments().constFirst().value<QDBusArgument>();
+    events.beginArray();
+    const bool some = !events.atEnd();
+    events.endArray();
+    return some;
 }
 
-// Whether the player has said with Qt's own switch that the game is not to join the accessibility bus by
-// itself.
 bool switchedOff = false;
 
 } // namespace
@@ -38,32 +54,30 @@ bool switchedOff = false;
 // means the opposite: not always on, so the game joins only as the desktop's own switch says.
 void Assistive::prepareEnvironment()
 {
+    const QByteArray value = qgetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON").trimmed().toLower();
     if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") &&
-        isOff(qgetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))) {
+        (value.isEmpty() || value == "0" || value == "false" || value == "no" || value == "off")) {
         switchedOff = true;
         qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
     }
 }
 
+// Qt's bridge starts now, with the switch as set, and not at the first question some widget asks of it.
 void Assistive::start()
 {
     if (!switchedOff)
         ToolkitBridge::start();
-    Listeners::instance();
-    // Qt's bridge to assistive technology starts now, with the switch as set above, and not at the first
-    // question some widget asks of it.
     QAccessible::isActive();
 }
 
 Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRectF(int)> circle,
                      std::function<void(QPointF)> press)
-    : QObject(board), form(form), board(board), circle(std::move(circle)), press(std::move(press)),
-      focusUnderClick(this, [this] { focusLanding(); })
+    : QObject(board), form(form), board(board), circle(circle), press(std::move(press)),
+      orca(this, circle, [this](int cell) { focusLanding(cell); })
 {
     BoardAccessible::serve(this);
-    // Once Qt has told of the board's own focus, the current cell is told to have it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == this->board)
+        if (now == this->board) // once Qt has told of the board's own focus
             QTimer::singleShot(0, this, &Assistive::boardHasKeyboard);
     });
 }
@@ -92,23 +106,18 @@ void Assistive::cellShown(int cell)
 {
     QAccessibleEvent renamed(BoardAccessible::cell(board, cell), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
-    if (form.Shape1[cell].FillColor == frmBrindlow::EmptyColor)
-        return;
-    focusUnderClick.now();
-    landed = landing = cell;
-    if (cell == pointerCell)
-        focusUnderClick.wait();
-    else
-        focusLanding();
+    if (form.Shape1[cell].FillColor != frmBrindlow::EmptyColor) {
+        landed = cell;
+        orca.landed(cell);
+    }
 }
 
-void Assistive::focusLanding()
+void Assistive::focusLanding(int cell)
 {
-    current = landing;
+    current = cell;
     if (board->hasFocus())
-        focusCurrentCell();
-    say(afterLanding);
-    afterLanding.clear();
+        focusCurrent();
+    say(std::exchange(afterLanding, {}));
 }
 
 // A move was told by its landing; whose turn it is now follows. A press that opened a box has told nothing
@@ -116,37 +125,25 @@ void Assistive::focusLanding()
 void Assistive::pressed(int column)
 {
     if (!boxTold && column >= 0 && column < frmBrindlow::Columns) {
-        const QString news = landed >= 0 ? turn : BoardSpeech::columnFull(column) + u' ' + turn;
-        if (focusUnderClick.waiting())
-            afterLanding = news;
-        else
-            say(news);
+        afterLanding = landed >= 0 ? turn : QStringLiteral("Column %1 is full. %2").arg(column + 1).arg(turn);
+        if (!orca.waiting())
+            say(std::exchange(afterLanding, {}));
     }
-    landed = pointerCell = -1;
+    orca.pressHandled();
+    landed = -1;
     boxTold = false;
 }
 
 bool Assistive::mousePressed(QPointF at)
 {
-    pointerCell = -1;
-    for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
-        if (circle(cell).contains(at))
-            pointerCell = cell;
-    }
-    return !doubted.mouse(at, circle);
-}
-
-void Assistive::lookedAt(int cell)
-{
-    if (cell == landing && focusUnderClick.waiting())
-        focusUnderClick.looked();
+    return orca.mouse(at);
 }
 
 // A press of a cell by its action is a move in its column, made once the command has been answered (a box it
 // opens must not hold the reply back), and one press at a time: none while a box is open or about to open.
 void Assistive::pressCell(int cell)
 {
-    if (doubted.action(cell))
+    if (!orca.action(cell))
         return;
     QMetaObject::invokeMethod(
         this,
@@ -157,17 +154,22 @@ void Assistive::pressCell(int cell)
         Qt::QueuedConnection);
 }
 
-// The landing is told before the box opens.
+// The landing is told before the box opens; meanwhile the board is painted and input waits.
 void Assistive::boxOpening(QWidget* box, const QString& text)
 {
-    focusUnderClick.now();
+    orca.now();
     const bool settles = landed >= 0 || boxJustClosed;
     boxJustClosed = false;
     boxTold = boxTold || landed >= 0;
     if (box != nullptr)
         ToolkitBridge::describeBox(*box, text);
-    if (settles && Listeners::instance().any())
-        settle();
+    if (settles && someoneListens()) {
+        waiting = true;
+        QEventLoop wait;
+        QTimer::singleShot(SettleMs, &wait, &QEventLoop::quit);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+        waiting = false;
+    }
 }
 
 // A box that opens before the event loop has run again belongs to the same handler as the one just closed.
@@ -177,22 +179,6 @@ void Assistive::boxClosed()
     QTimer::singleShot(0, this, [this] { boxJustClosed = false; });
 }
 
-// Meanwhile the board is painted and input waits.
-void Assistive::settle()
-{
-    waiting = true;
-    QEventLoop wait;
-    QTimer::singleShot(SettleMs, &wait, &QEventLoop::quit);
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-    waiting = false;
-}
-
-void Assistive::focusCurrentCell()
-{
-    QAccessibleEvent focused(BoardAccessible::cell(board, current), QAccessible::Focus);
-    QAccessible::updateAccessibility(&focused);
-}
-
 // The board has the keyboard: at start-up, after every box, back from another window. Its current cell has
 // the focus, and whose turn it is is told. Not while the next box of the same handler is about to open (the
 // window manager may hand the window the keyboard between two boxes): that box comes first.
@@ -200,6 +186,12 @@ void Assistive::boardHasKeyboard()
 {
     if (!board->hasFocus() || waiting || QApplication::activeModalWidget() != nullptr)
         return;
-    focusCurrentCell();
+    focusCurrent();
     say(turn);
+}
+
+void Assistive::focusCurrent()
+{
+    QAccessibleEvent focused(BoardAccessible::cell(board, current), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
 }

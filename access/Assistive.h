@@ -4,8 +4,7 @@
 // anew, the status line, a press, a box opening or closed); the board's accessible table asks the rest.
 #pragma once
 
-#include "access/DoubtedClick.h"
-#include "access/FocusUnderClick.h"
+#include "access/OrcaMouseClicks.h"
 
 #include <QObject>
 #include <QPointF>
@@ -19,8 +18,8 @@ class frmBrindlow;
 class Assistive : public QObject
 {
   public:
-    // Before the program's first window: the player's own setting of Qt's accessibility switch, and what this
-    // Qt needs at start-up.
+    // Before the program's first window: the player's own setting of Qt's accessibility switch; then, once
+    // the application object exists, Qt's bridge to assistive technology.
     static void prepareEnvironment();
     static void start();
 
@@ -33,8 +32,7 @@ class Assistive : public QObject
     void cellShown(int cell);
     // The status line shows a new caption.
     void statusLine(const QString& caption) { turn = caption; }
-    // The mouse pressed the board here. False when the press is no move: the second half of one command of a
-    // screen reader (see DoubtedClick.h).
+    // The mouse pressed the board here. False when the press is no move (see OrcaMouseClicks.h).
     bool mousePressed(QPointF at);
     // A press on the board (in `column`, or beside the columns) has been handled.
     void pressed(int column);
@@ -45,37 +43,30 @@ class Assistive : public QObject
     // Where the news goes instead of the desktop's assistive technology; tests listen here.
     std::function<void(const QString& news)> tell;
 
-    // What the board's accessible table shows and does.
+    // What the board's accessible table shows and does. The current cell has the focus while the board has
+    // the keyboard: column 4, row 1 until a checker lands, then the cell the last checker landed in.
     const frmBrindlow& form;
     QWidget* const board;
-    // The cell that has the focus while the board has the keyboard: column 4, row 1 until a checker lands,
-    // then the cell the last checker landed in.
-    static constexpr int FirstCurrentCell = 38;
     int currentCell() const { return current; }
     QRect cellOnScreen(int cell) const;
     // A screen reader's press of a cell by its action.
     void pressCell(int cell);
     // A screen reader asked which cell is at a point on the screen, and was told `cell`.
-    void lookedAt(int cell);
+    void lookedAt(int cell) { orca.lookedAt(cell); }
 
   private:
     void say(const QString& news);
+    void focusLanding(int cell);
+    void focusCurrent();
     void boardHasKeyboard();
-    void focusCurrentCell();
-    void focusLanding();
-    void settle();
 
     std::function<QRectF(int)> circle;
     std::function<void(QPointF)> press;
-    DoubtedClick doubted;
-    FocusUnderClick focusUnderClick;
-    int current = FirstCurrentCell;
-    // The cell the mouse press being handled is on (-1: none), and where its checker landed (-1: nowhere).
-    int pointerCell = -1;
+    OrcaMouseClicks orca;
+    int current = 38;
+    // Where the checker of the press being handled landed (-1: nowhere), and whether a box told what
+    // followed.
     int landed = -1;
-    // The cell the last checker landed in, current once it has the focus.
-    int landing = -1;
-    // Whether a box has said what followed the press being handled.
     bool boxTold = false;
     QString turn;
     // What is told once the landing has the focus.

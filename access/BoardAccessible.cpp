@@ -3,7 +3,6 @@
 // The board as assistive technology sees it: a table of its 42 cells, one of them current.
 #include "access/BoardAccessible.h"
 #include "access/Assistive.h"
-#include "access/BoardSpeech.h"
 #include "access/ToolkitBridge.h"
 #include "game/frmBrindlow.h"
 
@@ -15,6 +14,20 @@
 
 namespace {
 
+// The name of a cell: its column first (the column is what a press chooses), then its row counted from the
+// bottom, then what it holds, e.g. "Column 4, row 1: black". The cell a checker just landed in takes the
+// focus, so its name is also the news of the move.
+QString cellName(const frmBrindlow& form, int cell)
+{
+    const quint32 colour = form.Shape1[cell].FillColor;
+    return QStringLiteral("Column %1, row %2: %3")
+        .arg(cell % frmBrindlow::Columns + 1)
+        .arg(frmBrindlow::Rows - cell / frmBrindlow::Columns)
+        .arg(colour == frmBrindlow::BlackColor ? QStringLiteral("black")
+             : colour == frmBrindlow::RedColor ? QStringLiteral("red")
+                                               : QStringLiteral("empty"));
+}
+
 class TableAccessible;
 
 // One circle of the board. Its one action presses it, which drops a checker in its column as a mouse press on
@@ -22,28 +35,14 @@ class TableAccessible;
 // view has. It is a picture rather than a table cell because screen readers step through a table cell's name
 // word by word in their review of the screen, and a player looking for a column should hear one cell per
 // step.
-class CellAccessible : public QAccessibleInterface,
+class CellAccessible : public LeafAccessible,
                        public QAccessibleTableCellInterface,
                        public QAccessibleActionInterface
 {
   public:
     CellAccessible(TableAccessible* table, int cell) : board(table), cell(cell) {}
 
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation) const override
-    {
-        return {};
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override;
     // Exactly the painted circle, so that a screen reader's click lands on the circle and in its column.
     QRect rect() const override;
@@ -104,9 +103,9 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     int childCount() const override { return frmBrindlow::CellCount + widgets() + (news() ? 1 : 0); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index >= 0 && index < frmBrindlow::CellCount)
+        if (index < frmBrindlow::CellCount)
             return cellAt(index);
-        if (index >= frmBrindlow::CellCount && index < frmBrindlow::CellCount + widgets())
+        if (index < frmBrindlow::CellCount + widgets())
             return QAccessibleWidget::child(index - frmBrindlow::CellCount);
         return index == frmBrindlow::CellCount + widgets() ? news() : nullptr;
     }
@@ -187,11 +186,6 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     mutable std::array<QAccessible::Id, frmBrindlow::CellCount> cellIds{};
 };
 
-QWindow* CellAccessible::window() const
-{
-    return board->window();
-}
-
 QAccessibleInterface* CellAccessible::parent() const
 {
     return board;
@@ -199,7 +193,7 @@ QAccessibleInterface* CellAccessible::parent() const
 
 QString CellAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? BoardSpeech::cellName(board->assistive->form, cell) : QString();
+    return t == QAccessible::Name ? cellName(board->assistive->form, cell) : QString();
 }
 
 QRect CellAccessible::rect() const
@@ -229,19 +223,15 @@ QHash<QObject*, Assistive*>& served()
     return boards;
 }
 
-QAccessibleInterface* factory(const QString&, QObject* object)
-{
-    if (Assistive* assistive = served().value(object))
-        return new TableAccessible(assistive);
-    return nullptr;
-}
-
 } // namespace
 
 void BoardAccessible::serve(Assistive* assistive)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(factory);
+        QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+            Assistive* assistive = served().value(object);
+            return assistive != nullptr ? new TableAccessible(assistive) : nullptr;
+        });
         return true;
     }();
     Q_UNUSED(installed);
@@ -254,4 +244,11 @@ QAccessibleInterface* BoardAccessible::cell(QWidget* widget, int cell)
 {
     auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(widget));
     return table != nullptr ? table->cellAt(cell) : nullptr;
+}
+
+QString BoardAccessible::description()
+{
+    return QStringLiteral(
+        "Seven columns of six cells, rows counted from the bottom. Click any cell of a column "
+        "to drop a checker in that column.");
 }

@@ -3,8 +3,9 @@
 // The board as assistive technology sees it: a table of its 42 cells, one of them current.
 #pragma once
 
+#include <QAccessible>
+
 class Assistive;
-class QAccessibleInterface;
 class QWidget;
 
 namespace BoardAccessible {
@@ -15,4 +16,27 @@ void serve(Assistive* assistive);
 // The interface of a cell of the board `widget` shows.
 QAccessibleInterface* cell(QWidget* widget, int cell);
 
+// What the board says of itself when it gets the keyboard.
+QString description();
+
 } // namespace BoardAccessible
+
+// An object of the board that is no widget and has no children: a cell, or where news is spoken.
+class LeafAccessible : public QAccessibleInterface
+{
+  public:
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent()->window(); }
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+};

@@ -2,38 +2,23 @@
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 // Reaching assistive technology with Qt before 6.8 (Debian 12): news by a notification, and joining the
 // accessibility bus at start-up so that a screen reader started later finds the game.
+#include "access/BoardAccessible.h"
 #include "access/ToolkitBridge.h"
 
-#include <QAccessible>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QHash>
-#include <QWidget>
 
 namespace {
 
-// Where the news of a press is spoken: a notification that is never on screen and shows anew with each news.
-// Screen readers speak a notification as it shows. (This Qt has no announcement.)
-class NewsAccessible : public QAccessibleInterface
+// Where news is spoken: a notification that is never on screen and shows anew with each news. Screen readers
+// speak a notification as it shows. (This Qt has no announcement.)
+class NewsAccessible : public LeafAccessible
 {
   public:
     explicit NewsAccessible(QWidget* board) : board(board) {}
 
-    bool isValid() const override { return board != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent() ? parent()->window() : nullptr; }
-    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation) const override
-    {
-        return {};
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(board); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? news : QString(); }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
@@ -48,54 +33,50 @@ class NewsAccessible : public QAccessibleInterface
     QString news;
 };
 
-// How long the start-up may wait for each answer of the accessibility bus.
-constexpr int AnswerMs = 250;
-
-bool answers(QDBusConnection& bus, const QDBusMessage& call, QDBusMessage* reply = nullptr)
+// The first value a D-Bus method answers (true when it answers with none), or nothing when no answer comes
+// within a quarter of a second.
+QVariant ask(const QDBusConnection& bus, const QString& service, const QString& path,
+             const QString& interface, const QString& method, const QVariantList& arguments = {})
 {
-    const QDBusMessage answer = bus.call(call, QDBus::Block, AnswerMs);
-    if (reply != nullptr)
-        *reply = answer;
-    return answer.type() == QDBusMessage::ReplyMessage;
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setArguments(arguments);
+    const QDBusMessage answer = bus.call(call, QDBus::Block, 250);
+    return answer.type() == QDBusMessage::ReplyMessage ? answer.arguments().value(0, true) : QVariant();
 }
 
 } // namespace
 
 // This Qt asks the desktop once, as its first window opens, whether assistive technology is on, and never
 // again: a game started before the screen reader would stay silent. So the game asks Qt to join the
-// accessibility bus whenever the desktop has one whose registry answers (Qt's own variable, set here only
+// accessibility bus whenever the desktop runs one whose registry answers (Qt's own variable, set here only
 // when the player has not set it). A registry that does not answer would hold every start-up for a minute
-// in Qt's calls to it; then the game stays off the bus, as it does without one. Each question here waits
-// at most a quarter of a second, and only while the desktop runs the accessibility bus.
+// in Qt's calls to it; then the game stays off the bus, as it does without one.
 void ToolkitBridge::start()
 {
     if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") ||
         !qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS"))
         return; // the player's own choice, or a bus Qt joins by itself
-    QDBusConnection session = QDBusConnection::sessionBus();
-    if (!session.isConnected())
+    const QDBusConnection session = QDBusConnection::sessionBus();
+    const QString launcher = QStringLiteral("org.a11y.Bus");
+    if (!session.isConnected() ||
+        !ask(session, QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+             QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"), {launcher})
+             .toBool())
         return;
-    QDBusMessage reply;
-    const QDBusMessage hasBus =
-        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
-                                       QStringLiteral("/org/freedesktop/DBus"),
-                                       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"))
-        << QStringLiteral("org.a11y.Bus");
-    if (!answers(session, hasBus, &reply) || reply.arguments().value(0).toBool() == false)
-        return;
-    const QDBusMessage address =
-        QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                                       QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"));
-    if (!answers(session, address, &reply) || reply.arguments().value(0).toString().isEmpty())
+    const QString address =
+        ask(session, launcher, QStringLiteral("/org/a11y/bus"), launcher, QStringLiteral("GetAddress"))
+            .toString();
+    if (address.isEmpty())
         return;
     const QString probe = QStringLiteral("brindlow-registry-probe");
     bool registryAnswers = false;
     {
-        QDBusConnection bus = QDBusConnection::connectToBus(reply.arguments().value(0).toString(), probe);
-        const QDBusMessage ping = QDBusMessage::createMethodCall(
-            QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
-            QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
-        registryAnswers = bus.isConnected() && answers(bus, ping);
+        const QDBusConnection bus = QDBusConnection::connectToBus(address, probe);
+        registryAnswers =
+            bus.isConnected() &&
+            ask(bus, QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
+                QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"))
+                .isValid();
     }
     QDBusConnection::disconnectFromBus(probe);
     if (registryAnswers)

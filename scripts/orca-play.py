@@ -158,14 +158,22 @@ class Speech:
         self.poll()
         return len(self.said)
 
-    def stamp_of(self, mark, text):
-        """When the first utterance since mark that holds text was spoken, as a local time of today."""
+    def stamps_of(self, mark, text):
+        """When each utterance since mark that holds text (or passes the test text) was spoken, as local times
+        of today."""
         self.poll()
-        for stamp, said in self.said[mark:]:
-            if contains([said], text):
-                clock = datetime.datetime.strptime(stamp, "%H:%M:%S.%f").time()
-                return datetime.datetime.combine(datetime.date.today(), clock)
-        return None
+        holds = text if callable(text) else lambda said: contains([said], text)
+        return [datetime.datetime.combine(datetime.date.today(),
+                                          datetime.datetime.strptime(stamp, "%H:%M:%S.%f").time())
+                for stamp, said in self.said[mark:] if holds(said)]
+
+    def stamp_of(self, mark, text):
+        """When the first utterance since mark that holds text was spoken."""
+        return next(iter(self.stamps_of(mark, text)), None)
+
+    def last_echo_before(self, mark, until):
+        """When Orca echoed the last key before `until`: the moment it took the key, by its own log."""
+        return max((t for t in self.stamps_of(mark, echo) if t <= until), default=None)
 
     def since(self, mark):
         self.poll()
@@ -444,7 +452,8 @@ class Player:
             self.check_news(number, mark, landing, then, words=ends is None)
             if not mouse:
                 spoken_at = self.speech.stamp_of(mark, landing)
-                self.latencies.append((spoken_at - pressed_at.replace(tzinfo=None)).total_seconds() * 1000)
+                key_at = self.speech.last_echo_before(mark, spoken_at) or pressed_at.replace(tzinfo=None)
+                self.latencies.append((spoken_at - key_at).total_seconds() * 1000)
         self.last_click = 0.0 if mouse else time.monotonic()
         if not mouse:
             used = self.keys - keys_before
@@ -506,8 +515,9 @@ class Player:
 
     # ----- boxes
     def read_box(self, title, text, mark, turn=None, key="Return"):
-        """Waits for a box to open and be read in full, then closes it with Return. turn: whose turn it is
-        once the board has the keyboard again, heard once and within a second of it."""
+        """Waits for a box to open and be read in full, then closes it with Return (or key). turn: whose turn it
+        is once the board has the keyboard again, heard once and within a second of it. Returns the mark taken as
+        the box was closed."""
         if not wait_until(lambda: window_open(title), BOX_TIMEOUT):
             fail(f"the box {title!r} did not open")
             raise SystemExit(1)
@@ -533,6 +543,7 @@ class Player:
         self.speech.settle()  # the rest of what Orca says of the window it comes back to
         self.row = self.column = None
         self.heard_focus(self.speech.since(closed))
+        return closed
 
     def check_turn(self, mark, turn, when):
         """Whose turn it is, heard once, within a second of Orca telling that the board has the keyboard."""
@@ -542,7 +553,8 @@ class Player:
         self.speech.settle()
         if squash(" ".join(self.speech.since(mark))).count(squash(turn)) > 1:
             fail(f"{when} whose turn it is was spoken more than once")
-        board_at, turn_at = self.speech.stamp_of(mark, "Board"), self.speech.stamp_of(mark, turn)
+        turn_at = self.speech.stamp_of(mark, turn)
+        board_at = max((t for t in self.speech.stamps_of(mark, "Board") if t <= turn_at), default=None)
         if board_at is not None and (turn_at - board_at).total_seconds() > 1.0:
             fail(f"{when} whose turn it is came {(turn_at - board_at).total_seconds():.1f} s after the board "
                  "got the keyboard")
@@ -645,9 +657,8 @@ def main():
         mark = speech.mark()
         say("== ctrl+n")
         player.press("ctrl+n")
-        player.read_box(NEW_GAME[0], NEW_GAME[1], mark, key="alt+n")
+        named = player.read_box(NEW_GAME[0], NEW_GAME[1], mark, key="alt+n")
         player.cells = "." * (ROWS * COLUMNS)
-        named = speech.mark()
         enter_names(speech, keyboard, named)
         player.check_turn(named, FIRST_TURN, "after new names")
         speech.settle()

@@ -3,7 +3,7 @@
 
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #include "window/FormWindow.h"
-#include "access/BoardSpeech.h"
+#include "access/BoardAccessible.h"
 #include "platform/WindowFrame.h"
 
 #include <QAction>
@@ -192,7 +192,7 @@ FormWindow::FormWindow(Platform& platform)
     };
     setAccessibleName(QStringLiteral("Brindlow"));
     boardView->setAccessibleName(QStringLiteral("Board"));
-    boardView->setAccessibleDescription(BoardSpeech::boardDescription());
+    boardView->setAccessibleDescription(BoardAccessible::description());
     // The board holds the keyboard (it handles no key itself), so that a screen reader finds the game's
     // window by its focus, at start-up and after every box.
     boardView->setFocusPolicy(Qt::TabFocus);

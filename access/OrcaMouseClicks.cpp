@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
+// Orca 43's clicks on a cell: one move per command, and the landing told (see OrcaMouseClicks.h).
+#include "access/OrcaMouseClicks.h"
+#include "game/frmBrindlow.h"
+
+#include <QLineF>
+
+namespace {
+
+// All of one command follows one key, but a busy desktop may hold one half back for a second or more.
+constexpr qint64 SameCommandMs = 2000;
+// Orca clicks the middle of a cell's extents, rounded to whole pixels, or one pixel left of it.
+constexpr qreal MiddleTolerance = 1.5;
+// How long a focus waits for Orca to look under the pointer, and then for it to read the cell's state.
+constexpr int LookMs = 250;
+constexpr int AfterLookMs = 100;
+
+} // namespace
+
+OrcaMouseClicks::OrcaMouseClicks(QObject* parent, std::function<QRectF(int)> circle,
+                                 std::function<void(int)> focus)
+    : QObject(parent), circle(std::move(circle)), focus(std::move(focus))
+{
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, [this] { this->focus(landing); });
+}
+
+bool OrcaMouseClicks::mouse(QPointF at)
+{
+    pointerCell = -1;
+    bool middle = false;
+    for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
+        if (circle(cell).contains(at)) {
+            pointerCell = cell;
+            middle = QLineF(at, circle(cell).center()).length() <= MiddleTolerance;
+        }
+    }
+    if (!middle) {
+        pressedCell = -1;
+        return true;
+    }
+    return !repeats(pointerCell, false);
+}
+
+bool OrcaMouseClicks::repeats(int cell, bool action)
+{
+    const bool echo = cell == pressedCell && byAction != action && pressedAt.elapsed() < SameCommandMs;
+    pressedCell = echo ? -1 : cell;
+    byAction = action;
+    pressedAt.start();
+    return echo;
+}
+
+void OrcaMouseClicks::landed(int cell)
+{
+    now();
+    landing = cell;
+    if (cell == pointerCell)
+        timer.start(LookMs);
+    else
+        focus(cell);
+}
+
+void OrcaMouseClicks::lookedAt(int cell)
+{
+    if (cell == landing && timer.isActive() && timer.remainingTime() > AfterLookMs)
+        timer.start(AfterLookMs);
+}
+
+void OrcaMouseClicks::now()
+{
+    if (timer.isActive()) {
+        timer.stop();
+        focus(landing);
+    }
+}
