@@ -38,15 +38,6 @@ qsizetype endOfCharacters(const QString& text, qsizetype count)
 
 } // namespace
 
-qsizetype characterCount(const QString& text)
-{
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype count = 0;
-    while (finder.toNextBoundary() >= 0)
-        ++count;
-    return count;
-}
-
 QString leftCharacters(const QString& text, qsizetype count)
 {
     if (count <= 0)

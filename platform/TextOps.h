@@ -11,10 +11,8 @@ namespace TextOps {
 // Removes leading and trailing blanks (U+0020) only; tabs and other white space stay.
 QString trimSpaces(const QString& text);
 
-// The number of characters as a reader counts them: an emoji sequence or a letter with its accents is one.
-qsizetype characterCount(const QString& text);
-
-// The first `count` characters (as characterCount counts them), or the whole text when it is shorter.
+// The first `count` characters as a reader counts them (an emoji sequence or a letter with its accents is
+// one), or the whole text when it is shorter.
 // The cut never falls inside a character.
 QString leftCharacters(const QString& text, qsizetype count);
 

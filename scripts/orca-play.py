@@ -41,13 +41,9 @@ MAX_WORDS = 10  # from the key to the end of the turn, Orca's echo of the key le
 WINNER = ("Winner", "{PLAYER} WINS!")
 TIE = ("CAT'S GAME", "Tie Game...you both LOSE!")
 NEW_GAME = ("New Game", "Do you want to keep the same names?")
-RULES = ("Rules of the Game",
-         "The two players alternate turns, with the starting player controlling\n"
-         "the black checkers.  The first player to form a horizontal, vertical,\n"
-         "or diagonal line of four checkers of the same color is the winner.\n"
-         "To place a checker in a particular column, click anywhere in that\n"
-         "column.  Checkers will always fall as far as possible down each\n"
-         "column.")
+# The rules as the game words them, from the file the game is built from (beside this script when it runs).
+RULES = ("Rules of the Game", open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "rules.txt"),
+                                   encoding="utf-8").read().strip())
 ABOUT = ("About the Program",
          "Brindlow was written by the Brindlow Rules Team and\n"
          "the Brindlow Window Team, December, 2026.\n"
@@ -360,6 +356,7 @@ class Player:
         self.stacked = 0  # moves made by pressing again in the column just played
         self.mouse_moves = 0
         self.latencies = []  # ms from the pressing key to the landing spoken, by Orca's log
+        self.read_too_soon = 0  # stacking moves Orca 43 prefaced with POINTER_READ_TOO_SOON
         self.words = []  # words Orca said from the pressing key to the end of the turn, key echo left out
         self.exited = False  # Ctrl+X pressed: the game is meant to end
 
@@ -449,7 +446,7 @@ class Player:
             said = self.speech.since(mark)
             fail(f"move {number} (column {column}): expected {landing!r}, then {then!r}; Orca said {said!r}")
         else:
-            self.check_news(number, mark, landing, then, words=ends is None)
+            self.check_news(number, mark, landing, then, words=ends is None, stacking=stacking)
             if not mouse:
                 spoken_at = self.speech.stamp_of(mark, landing)
                 key_at = self.speech.last_echo_before(mark, spoken_at) or pressed_at.replace(tzinfo=None)
@@ -474,11 +471,14 @@ class Player:
         self.cells = after
         self.speech.show()
 
-    def check_news(self, number, mark, landing, then, words):
+    def check_news(self, number, mark, landing, then, words, stacking):
         """What follows a press: first the landing, then the turn or the box, and nothing else; the landing and
         the turn together in few words."""
         self.speech.settle(quiet=0.5, timeout=3.0)
         said = [t for t in self.speech.since(mark) if not echo(t)]
+        if ORCA_43 and stacking and said[:1] == [POINTER_READ_TOO_SOON]:
+            self.read_too_soon += 1
+            said = said[1:]
         if not said or not contains([said[0]], landing):
             fail(f"move {number}: the first thing Orca said after the key was {said[:1]!r}, not {landing!r}")
             return
@@ -570,6 +570,10 @@ KEY_ECHOES = ("slash", "dash", "minus", "return", "insert", "left control", "rig
 # Orca 51 says these without the trailing blank.
 KEY_ECHOES_51 = ("/", "insert", "escape", "return", "left", "right", "control", "left control")
 ORCA_51 = False  # whether the running Orca is 51 or later
+ORCA_43 = False  # whether it is 43 (Debian 12)
+# Orca 43 stacks by clicking the focused cell outside its flat review and reads the pointer back at once; on a
+# busy machine it reads too soon and says this, although its click went through and the landing follows.
+POINTER_READ_TOO_SOON = "Could not find current location."
 
 
 def echo(text):
@@ -608,10 +612,11 @@ def main():
     game = subprocess.Popen([args.game], env=env, stdout=open("game.log", "w"), stderr=subprocess.STDOUT)
     board = Board()
     keyboard = Keyboard()
-    global ORCA_51
+    global ORCA_51, ORCA_43
     version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
     found = re.search(r"(\d+)\.", version)
     ORCA_51 = bool(found and int(found.group(1)) >= 51)
+    ORCA_43 = bool(found and int(found.group(1)) == 43)
     player = Player(speech, board, keyboard, by_object=ORCA_51)
     say(f"== {version.strip()}: moves with " + ("the object navigator" if ORCA_51 else "flat review"))
 
@@ -692,6 +697,9 @@ def main():
         lat = sorted(player.latencies)
         say(f"== the landing was spoken {statistics.median(lat):.0f} ms after the pressing key (median of "
             f"{len(lat)}; 90th percentile {lat[int(0.9 * (len(lat) - 1))]:.0f} ms; {lat[0]:.0f} to {lat[-1]:.0f} ms)")
+    if player.read_too_soon:
+        say(f"== Orca 43 said {POINTER_READ_TOO_SOON!r} before the landing of {player.read_too_soon} stacking "
+            "move(s): it read its pointer back too soon on a busy machine")
     if player.words:
         say(f"== words from the key to the end of the turn: median {statistics.median(player.words):.0f}, "
             f"most {max(player.words)}")

@@ -34,7 +34,7 @@ if [ "${1:-}" != "--inside" ]; then
     work=$(mktemp -d /var/tmp/brindlow-orca.XXXXXX)
     trap 'rm -rf "$work"' EXIT
     cp "$game" "$work/brindlow"
-    cp scripts/orca-play.py scripts/orca-speech.sh "$work/"
+    cp scripts/orca-play.py scripts/orca-speech.sh resources/rules.txt "$work/"
     status=0
     # The time limit ends the namespace's first process with SIGKILL (unshare ignores SIGTERM while it waits),
     # and the kernel then ends every process in it.

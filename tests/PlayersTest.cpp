@@ -3,100 +3,13 @@
 
 // Start-up, New Game, Exit and the Help boxes: every box in order, and what each leaves behind.
 #include "FormTestSupport.h"
+#include "RulesText.h"
 
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
 
 namespace {
-
-TEST(Players, NamePromptsAskUntilANameHoldsMoreThanBlanks)
-{
-    struct Case
-    {
-        const char* what;
-        std::deque<QString> typed; // player 1's answers, then "Bob" for player 2
-        QString stored;
-        int player1Prompts;
-        QString caption;
-    };
-    const QString twelveBlanks(12, u' ');
-    const Case cases[] = {
-        {"plain", {QStringLiteral("Ann")}, QStringLiteral("Ann"), 1, QStringLiteral("ANN'S TURN!  (BLACK)")},
-        {"cancel, then a name",
-         {QString(), QStringLiteral("Ann")},
-         QStringLiteral("Ann"),
-         2,
-         QStringLiteral("ANN'S TURN!  (BLACK)")},
-        {"blanks only are refused",
-         {QStringLiteral("   "), QString(), QStringLiteral(" a ")},
-         QStringLiteral(" a "),
-         3,
-         QStringLiteral(" A 'S TURN!  (BLACK)")},
-        {"leading blanks kept",
-         {QStringLiteral("  ann")},
-         QStringLiteral("  ann"),
-         1,
-         QStringLiteral("  ANN'S TURN!  (BLACK)")},
-        {"seventeen cut to twelve",
-         {QStringLiteral("abcdefghijk lmnop")},
-         QStringLiteral("abcdefghijk "),
-         1,
-         QStringLiteral("ABCDEFGHIJK 'S TURN!  (BLACK)")},
-        {"twelve blanks and a letter",
-         {twelveBlanks + QStringLiteral("z")},
-         twelveBlanks,
-         1,
-         twelveBlanks + QStringLiteral("'S TURN!  (BLACK)")},
-        {"a tab is not a blank",
-         {QStringLiteral("\t")},
-         QStringLiteral("\t"),
-         1,
-         QStringLiteral("\t'S TURN!  (BLACK)")},
-        {"same name as player 2",
-         {QStringLiteral("Bob")},
-         QStringLiteral("Bob"),
-         1,
-         QStringLiteral("BOB'S TURN!  (BLACK)")},
-    };
-    for (const Case& c : cases) {
-        ScriptedPlatform platform;
-        frmBrindlow form(platform);
-        platform.names = c.typed;
-        platform.names.push_back(QStringLiteral("Bob"));
-        form.Form_Load();
-
-        std::vector<Box> expected(static_cast<size_t>(c.player1Prompts), nameBox(1));
-        expected.push_back(nameBox(2));
-        EXPECT_EQ(platform.boxes, expected) << c.what;
-        EXPECT_EQ(form.player1Name, c.stored) << c.what;
-        EXPECT_EQ(form.player2Name, QStringLiteral("Bob")) << c.what;
-        EXPECT_EQ(form.lblturn, (Label{c.caption, frmBrindlow::BlackColor})) << c.what;
-        EXPECT_EQ(form.moveCount, 0);
-        EXPECT_EQ(form.currentPlayer, 1);
-    }
-}
-
-TEST(Players, PlayerTwoIsAskedOnlyOnceOneHasAName)
-{
-    ScriptedPlatform platform;
-    frmBrindlow form(platform);
-    platform.names = {QString(), QString(),           QStringLiteral("Ann"),
-                      QString(), QStringLiteral(" "), QStringLiteral("Bob")};
-    form.Form_Load();
-    EXPECT_EQ(platform.boxes,
-              (std::vector<Box>{nameBox(1), nameBox(1), nameBox(1), nameBox(2), nameBox(2), nameBox(2)}));
-}
-
-TEST(Players, NamesSurviveWins)
-{
-    StartedForm game(QStringLiteral("ann lee"), QStringLiteral("b"));
-    for (int round = 0; round < 3; ++round)
-        game.pressAll({0, 1, 0, 1, 0, 1, 0});
-    EXPECT_EQ(game.platform.boxes, std::vector<Box>(3, winnerBox(QStringLiteral("ANN LEE"))));
-    EXPECT_EQ(game.form.player1Name, QStringLiteral("ann lee"));
-    EXPECT_EQ(game.form.player2Name, QStringLiteral("b"));
-}
 
 TEST(NewGame, BoardIsClearedBeforeTheQuestion)
 {
@@ -113,7 +26,8 @@ TEST(NewGame, BoardIsClearedBeforeTheQuestion)
             }
         };
         game.platform.questions = {answer};
-        game.platform.names = {QString(), QStringLiteral("Cy"), QStringLiteral("Di")};
+        game.platform.names = {QStringLiteral("Cy"),
+                               QStringLiteral("Bob")}; // both asked anew, even one unchanged
         game.form.mnuNewGame_Click();
 
         EXPECT_EQ(boardAtQuestion, ".......\n.......\n.......\n.......\n.......\n.......\n");
@@ -121,29 +35,16 @@ TEST(NewGame, BoardIsClearedBeforeTheQuestion)
         EXPECT_EQ(game.form.keepNamesAnswer, answer);
         EXPECT_EQ(game.form.moveCount, 0);
         EXPECT_EQ(game.form.currentPlayer, 1);
-        if (answer == AnswerYes) {
-            EXPECT_EQ(game.platform.boxes, std::vector<Box>{newGameBox()});
-            EXPECT_EQ(game.form.player1Name, QStringLiteral("Ann"));
-            EXPECT_EQ(game.form.lblturn,
-                      (Label{QStringLiteral("ANN'S TURN!  (BLACK)"), frmBrindlow::BlackColor}));
-        } else {
-            EXPECT_EQ(game.platform.boxes,
-                      (std::vector<Box>{newGameBox(), nameBox(1), nameBox(1), nameBox(2)}));
-            EXPECT_EQ(game.form.player1Name, QStringLiteral("Cy"));
-            EXPECT_EQ(game.form.player2Name, QStringLiteral("Di"));
-            EXPECT_EQ(game.form.lblturn,
-                      (Label{QStringLiteral("CY'S TURN!  (BLACK)"), frmBrindlow::BlackColor}));
-        }
+        const bool kept = answer == AnswerYes;
+        const std::vector<Box> boxes =
+            kept ? std::vector<Box>{newGameBox()} : std::vector<Box>{newGameBox(), nameBox(1), nameBox(2)};
+        EXPECT_EQ(game.platform.boxes, boxes);
+        EXPECT_EQ(game.form.player1Name, kept ? QStringLiteral("Ann") : QStringLiteral("Cy"));
+        EXPECT_EQ(game.form.player2Name, QStringLiteral("Bob"));
+        EXPECT_EQ(game.form.lblturn, (Label{kept ? QStringLiteral("ANN'S TURN!  (BLACK)")
+                                                 : QStringLiteral("CY'S TURN!  (BLACK)"),
+                                            frmBrindlow::BlackColor}));
     }
-}
-
-TEST(NewGame, NoAsksForBothNamesEvenWhenTheyAreTheSame)
-{
-    StartedForm game;
-    game.platform.questions = {AnswerNo};
-    game.platform.names = {QStringLiteral("Ann"), QStringLiteral("Bob")};
-    game.form.mnuNewGame_Click();
-    EXPECT_EQ(game.platform.boxes, (std::vector<Box>{newGameBox(), nameBox(1), nameBox(2)}));
 }
 
 TEST(NewGame, AnUnexpectedAnswerStillLeavesAConsistentStatusLine)
@@ -169,13 +70,6 @@ TEST(Exit, EndsAtOnceWithoutAQuestion)
 
 TEST(Help, RulesAndAboutShowTheirTextsAndTouchNothing)
 {
-    const QString rules =
-        QStringLiteral("The two players alternate turns, with the starting player controlling\r\n"
-                       "the black checkers.  The first player to form a horizontal, vertical,\r\n"
-                       "or diagonal line of four checkers of the same color is the winner.\r\n"
-                       "To place a checker in a particular column, click anywhere in that\r\n"
-                       "column.  Checkers will always fall as far as possible down each\r\n"
-                       "column.");
     StartedForm game;
     game.pressAll({3, 4, 3});
     const auto shapes = game.form.Shape1;
@@ -185,7 +79,11 @@ TEST(Help, RulesAndAboutShowTheirTextsAndTouchNothing)
     game.form.mnuAbout_Click();
 
     ASSERT_EQ(game.platform.boxes.size(), 2u);
-    EXPECT_EQ(game.platform.boxes[0], (Box{rules, ButtonsOk, QStringLiteral("Rules of the Game")}));
+    const Box& rules = game.platform.boxes[0];
+    EXPECT_EQ(rules.buttons, ButtonsOk);
+    EXPECT_EQ(rules.title, QStringLiteral("Rules of the Game"));
+    EXPECT_EQ(rules.prompt.split(QStringLiteral("\r\n")), QString::fromUtf16(RulesText).split(u'\n'));
+    EXPECT_EQ(rules.prompt.count(u'\n'), 5);
     const Box& about = game.platform.boxes[1];
     EXPECT_EQ(about.buttons, ButtonsOkInformation);
     EXPECT_EQ(about.title, QStringLiteral("About the Program"));

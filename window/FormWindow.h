@@ -42,6 +42,8 @@ class StatusLabel : public QLabel
 
     // Shows the caption, fitted to the label once here rather than on every paint.
     void setCaption(const QString& caption);
+    // What is painted: the caption on one line, and the font it is painted in.
+    const FittedCaption& shown() const { return fitted; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,16 +5,14 @@
 #include "game/frmBrindlow.h"
 #include "platform/Platform.h"
 
+#include "RulesText.h"
+
 namespace {
 
+// The rules as resources/rules.txt words them, with the line breaks of a box's text.
 QString rulesText()
 {
-    return QStringLiteral("The two players alternate turns, with the starting player controlling\r\n"
-                          "the black checkers.  The first player to form a horizontal, vertical,\r\n"
-                          "or diagonal line of four checkers of the same color is the winner.\r\n"
-                          "To place a checker in a particular column, click anywhere in that\r\n"
-                          "column.  Checkers will always fall as far as possible down each\r\n"
-                          "column.");
+    return QString::fromUtf16(RulesText).replace(u'\n', QStringLiteral("\r\n"));
 }
 
 QString aboutText()
