@@ -16,18 +16,7 @@ ensure_packages $BUILD_PACKAGES $PACKAGE_PACKAGES
 # Catches a Build-Depends in debian/control that the lists above lack.
 dpkg-checkbuilddeps
 
-# One source, built for each Debian release in Debian's usual way: a stable release's build gets the suffix
-# ~debNNu1, so that 1.0.0-1~deb12u1 < 1.0.0-1~deb13u1 < 1.0.0-1 (testing and unstable keep the plain
-# version). Upgrading Debian 12 to 13 with both builds in reach thus upgrades the game to the Debian 13 build,
-# and each release's files have names of their own.
-. /etc/os-release
 version=$(dpkg-parsechangelog -S Version)
-release="Debian ${VERSION_ID:-${VERSION_CODENAME:-unstable}} (${VERSION_CODENAME:-unstable})"
-if [ -n "${VERSION_ID:-}" ]; then
-    build_version="$version~deb${VERSION_ID}u1"
-else
-    build_version=$version
-fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 tree="$scratch/brindlow-${version%-*}"
@@ -44,20 +33,7 @@ else
     tar --exclude='./build*' --exclude=./dist -cf - . | tar -xf - -C "$tree"
 fi
 
-if [ "$build_version" != "$version" ]; then
-    changelog=$tree/debian/changelog
-    # The entry is dated by the commit it is built from (lintian wants it newer than the one it follows).
-    newest=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
-    commit=$(git log -1 --format=%ct 2>/dev/null || echo 0)
-    {
-        printf 'brindlow (%s) %s; urgency=medium\n\n  * Build for %s.\n\n' \
-            "$build_version" "$VERSION_CODENAME" "$release"
-        printf ' -- %s  %s\n\n' "$(dpkg-parsechangelog -l "$changelog" -S Maintainer)" \
-            "$(date -u -R -d "@$((commit > newest ? commit : newest + 1))")"
-        cat "$changelog"
-    } >"$scratch/changelog"
-    mv "$scratch/changelog" "$changelog"
-fi
+adapt_for_release "$tree"
 
 # blhc reads the build log for compiler and linker calls that lost Debian's hardening flags.
 (cd "$tree" && dpkg-buildpackage -us -uc -b) 2>&1 | tee "$scratch/build.log"

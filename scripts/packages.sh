@@ -39,3 +39,36 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
+
+# adapt_for_release TREE: makes the unpacked source TREE the package for the Debian release this runs on.
+# The source in the repository is for Debian testing and unstable. A stable release's build gets the version
+# suffix ~debNNu1, so that 1.0.0-1~deb12u1 < 1.0.0-1~deb13u1 < 1.0.0-1 (testing and unstable keep the plain
+# version): upgrading Debian 12 to 13 with both builds in reach upgrades the game to the Debian 13 build, and
+# each release's files have names of their own. dpkg 1.22.13 and later take Priority optional and
+# Rules-Requires-Root no by default, and testing's lintian calls the fields redundant; the stable releases'
+# lintian still asks for them, so they are written out there. Sets build_version and release.
+adapt_for_release() {
+    local tree=$1 version newest commit changelog=$1/debian/changelog
+    . /etc/os-release
+    version=$(dpkg-parsechangelog -l "$changelog" -S Version)
+    release="Debian ${VERSION_ID:-${VERSION_CODENAME:-unstable}} (${VERSION_CODENAME:-unstable})"
+    build_version=$version${VERSION_ID:+~deb${VERSION_ID}u1}
+    if [ "$build_version" != "$version" ]; then
+        # The entry is dated by the commit it is built from (lintian wants it newer than the one it follows).
+        newest=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
+        commit=$(git log -1 --format=%ct 2>/dev/null || echo 0)
+        {
+            printf 'brindlow (%s) %s; urgency=medium\n\n  * Build for %s.\n\n' \
+                "$build_version" "$VERSION_CODENAME" "$release"
+            printf ' -- %s  %s\n\n' "$(dpkg-parsechangelog -l "$changelog" -S Maintainer)" \
+                "$(date -u -R -d "@$((commit > newest ? commit : newest + 1))")"
+            cat "$changelog"
+        } >"$changelog.new"
+        mv "$changelog.new" "$changelog"
+    fi
+    if [ -n "${VERSION_ID:-}" ]; then
+        sed -i '/^Section: /a Priority: optional' "$tree/debian/control"
+        sed -i '/^Homepage: /a Rules-Requires-Root: no' "$tree/debian/control"
+    fi
+}
+
