@@ -41,7 +41,10 @@ start_display() {
             grep -qE "@/tmp/.X11-unix/X$n( |\$)" /proc/net/unix || break
     done
     export DISPLAY=":$n"
-    Xvfb "$DISPLAY" -screen 0 "$3x24" -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: an X server resets when its last client leaves, and drops a client that connects meanwhile. The
+    # game starting while xdotool polls for its window is such a client; on a busy machine the reset is slow
+    # enough to catch it, and the game then cannot open the display.
+    Xvfb "$DISPLAY" -screen 0 "$3x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     pids+=($!)
     until_ok 10 xdpyinfo || { echo "FAIL: no Xvfb" >&2; exit 1; }
 }
