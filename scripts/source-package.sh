@@ -26,7 +26,9 @@ cd "$(dirname "$0")/.."
 check=false
 [ "${1:-}" = --check ] && check=true
 
-ensure_packages dpkg-dev git xz-utils lintian
+# --check builds in a system that has nothing but the Build-Depends (and what the source package needs:
+# dpkg-dev and git), so lintian and autopkgtest come only after the builds.
+ensure_packages dpkg-dev git xz-utils
 version=$(dpkg-parsechangelog -S Version)
 upstream=${version%-*}
 git diff --quiet HEAD -- || echo "note: the work tree has changes that are not committed; the source package is HEAD" >&2
@@ -48,9 +50,13 @@ version=$build_version
 mv "$scratch/brindlow_$version.dsc" "$scratch/brindlow_$version.debian.tar.xz" "$out/"
 dsc=$out/brindlow_$version.dsc
 echo "== the source package for $release: $dsc"
-echo "== lintian on the source package"
-lintian --info --pedantic --fail-on error,warning,pedantic "$dsc"
-$check || { ls -l "$out"; exit 0; }
+if ! $check; then
+    ensure_packages lintian
+    echo "== lintian on the source package"
+    lintian --info --pedantic --fail-on error,warning,pedantic "$dsc"
+    ls -l "$out"
+    exit 0
+fi
 
 [ "$(id -u)" = 0 ] || { echo "--check runs as root in a throwaway system (see above)" >&2; exit 1; }
 . /etc/os-release
@@ -96,6 +102,7 @@ if [ "$status" != 0 ]; then
 fi
 
 echo "== lintian on the source and binary packages"
+ensure_packages lintian
 lintian --info --pedantic --fail-on error,warning,pedantic "$dsc" "$first"/brindlow_*.changes
 echo "== autopkgtest"
 ensure_packages autopkgtest >/dev/null
