@@ -40,15 +40,21 @@ bool OrcaMouseClicks::mouse(QPointF at)
         pressedCell = -1;
         return true;
     }
-    return !repeats(pointerCell, false);
+    return !repeats(pointerCell, false, at);
 }
 
-bool OrcaMouseClicks::repeats(int cell, bool action)
+// One command presses one cell two or three times, in any order: by the mouse (twice, at points a pixel
+// apart) and by its action. A hand that clicks twice without moving clicks the same point: two moves.
+bool OrcaMouseClicks::repeats(int cell, bool action, QPointF at)
 {
-    const bool echo = cell == pressedCell && byAction != action && pressedAt.elapsed() < SameCommandMs;
-    pressedCell = echo ? -1 : cell;
-    byAction = action;
-    pressedAt.start();
+    const bool echo = cell == pressedCell && pressedAt.elapsed() < SameCommandMs &&
+                      (byAction != action || (!action && at != pressedPoint));
+    if (!echo) {
+        pressedCell = cell;
+        byAction = action;
+        pressedPoint = at;
+        pressedAt.start();
+    }
     return echo;
 }
 

@@ -4,10 +4,10 @@
 // Orca 45 and later press by the cell's action alone: this file, and its calls in Assistive, go with Orca 43.
 //
 // - One command, two moves. When Orca 43 reads the pointer back too soon (a busy desktop) it takes its click
-//   on a cell's middle for failed, clicks again and then presses the cell by its action: one command, two or
-//   three presses of one cell. The second click is the second half of a double click, no move anyway; the
-//   action, which may come before or after the clicks, is no move either. Orca's debug log says "Pointer
-//   didn't move" where it happened.
+//   on a cell's middle for failed, clicks again a pixel to the right and then presses the cell by its action:
+//   one command, two or three presses of one cell, in an order the game may see mixed. Only the first is a
+//   move (the second click is often, but on a busy desktop not always, the second half of a double click).
+//   Orca's debug log says "Pointer didn't move" where it happened.
 // - A landing not told. At every mouse press Orca 43 asks which cell is under the pointer, and a focused
 //   cell it finds there becomes its focus without a word; the focus event that follows is then no change to
 //   it. When the checker lands in the very cell the mouse pressed, its focus therefore waits until Orca has
@@ -32,7 +32,7 @@ class OrcaMouseClicks : public QObject
     // Whether a mouse press at `at`, or the action on `cell`, is a move: false for the second half of a
     // command whose first half came a moment ago.
     bool mouse(QPointF at);
-    bool action(int cell) { return !repeats(cell, true); }
+    bool action(int cell) { return !repeats(cell, true, {}); }
 
     // A checker landed in `cell`: its focus moves now, or waits when the mouse pressed that very cell.
     void landed(int cell);
@@ -44,15 +44,16 @@ class OrcaMouseClicks : public QObject
     void pressHandled() { pointerCell = -1; }
 
   private:
-    bool repeats(int cell, bool byAction);
+    bool repeats(int cell, bool byAction, QPointF at);
 
     std::function<QRectF(int)> circle;
     std::function<void(int)> focus;
     QTimer timer;
     int pointerCell = -1;
     int landing = -1;
-    // The first half of the last command: its cell, how it came, and when.
+    // The first press of the last command: its cell, how it came, where and when.
     int pressedCell = -1;
     bool byAction = false;
+    QPointF pressedPoint;
     QElapsedTimer pressedAt;
 };
