@@ -10,8 +10,9 @@ namespace {
 
 // All of one command follows one key, but a busy desktop may hold one half back for a second or more.
 constexpr qint64 SameCommandMs = 2000;
-// Orca clicks the middle of a cell's extents, rounded to whole pixels, or one pixel left of it.
-constexpr qreal MiddleTolerance = 1.5;
+// Orca 43's review clicks a pixel left of the middle of a cell's extents and its fallback the middle itself,
+// both rounded down to whole pixels: up to 1.6 px from the circle's centre.
+constexpr qreal MiddleTolerance = 2.5;
 // How long a focus waits for Orca to look under the pointer, and then for it to read the cell's state.
 constexpr int LookMs = 250;
 constexpr int AfterLookMs = 100;
