@@ -24,7 +24,7 @@ OrcaMouseClicks::OrcaMouseClicks(QObject* parent, std::function<QRectF(int)> cir
     : QObject(parent), circle(std::move(circle)), focus(std::move(focus))
 {
     timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, this, [this] { this->focus(landing); });
+    connect(&timer, &QTimer::timeout, this, [this] { tell(landing); });
 }
 
 bool OrcaMouseClicks::mouse(QPointF at)
@@ -45,18 +45,27 @@ bool OrcaMouseClicks::mouse(QPointF at)
 }
 
 // One command presses one cell two or three times, in any order: by the mouse (twice, at points a pixel
-// apart) and by its action. A hand that clicks twice without moving clicks the same point: two moves.
+// apart) and by its action. A hand that clicks twice without moving clicks the same point: two moves. And a
+// click on a cell whose landing has been told since is the player's next command: stacking on the checker
+// just heard.
 bool OrcaMouseClicks::repeats(int cell, bool action, QPointF at)
 {
     const bool echo = cell == pressedCell && pressedAt.elapsed() < SameCommandMs &&
-                      (byAction != action || (!action && at != pressedPoint));
+                      (byAction != action || (!action && at != pressedPoint && !landingTold));
     if (!echo) {
         pressedCell = cell;
         byAction = action;
         pressedPoint = at;
+        landingTold = false;
         pressedAt.start();
     }
     return echo;
+}
+
+void OrcaMouseClicks::tell(int cell)
+{
+    landingTold = landingTold || cell == pressedCell;
+    focus(cell);
 }
 
 void OrcaMouseClicks::landed(int cell)
@@ -66,7 +75,7 @@ void OrcaMouseClicks::landed(int cell)
     if (cell == pointerCell)
         timer.start(LookMs);
     else
-        focus(cell);
+        tell(cell);
 }
 
 void OrcaMouseClicks::lookedAt(int cell)
@@ -79,6 +88,6 @@ void OrcaMouseClicks::now()
 {
     if (timer.isActive()) {
         timer.stop();
-        focus(landing);
+        tell(landing);
     }
 }

@@ -45,6 +45,8 @@ class OrcaMouseClicks : public QObject
 
   private:
     bool repeats(int cell, bool byAction, QPointF at);
+    // Moves the focus onto the landing `cell`, which tells it.
+    void tell(int cell);
 
     std::function<QRectF(int)> circle;
     std::function<void(int)> focus;
@@ -55,5 +57,6 @@ class OrcaMouseClicks : public QObject
     int pressedCell = -1;
     bool byAction = false;
     QPointF pressedPoint;
+    bool landingTold = false;
     QElapsedTimer pressedAt;
 };
