@@ -80,7 +80,10 @@ centred_on() { # centred_on WINDOW X Y: the window's middle is within 64 px of X
     [ $(((x + w / 2 - $2) ** 2 + (y + h / 2 - $3) ** 2)) -lt 4096 ]
 }
 
-start_display 140 199 1280x1024
+# -noreset: an X server resets when its last client leaves, and drops a client that connects meanwhile. The
+# game starting while xdotool polls for its window is such a client; on a busy machine the reset is slow
+# enough to catch it, and the game then cannot open the display.
+start_display 140 199 1280x1024 -noreset
 
 echo "== no window manager: a whole game, the keyboard, the screen"
 xdotool mousemove 0 0 # away from the window: the keyboard must not follow the pointer into it

@@ -31,8 +31,8 @@ until_ok() {
     done
 }
 
-# start_display FIRST LAST SIZE: an Xvfb of SIZE (e.g. 1280x1024) on the first free display number from FIRST
-# to LAST, as DISPLAY. A number is taken when its lock or socket file is here, or when an X server elsewhere on
+# start_display FIRST LAST SIZE [OPTION]: an Xvfb of SIZE (e.g. 1280x1024) on the first free display number
+# from FIRST to LAST, as DISPLAY, given OPTION too. A number is taken when its lock or socket file is here, or when an X server elsewhere on
 # this machine (a chroot with a /tmp of its own, say) listens on its abstract socket.
 start_display() {
     local n
@@ -41,10 +41,7 @@ start_display() {
             grep -qE "@/tmp/.X11-unix/X$n( |\$)" /proc/net/unix || break
     done
     export DISPLAY=":$n"
-    # -noreset: an X server resets when its last client leaves, and drops a client that connects meanwhile. The
-    # game starting while xdotool polls for its window is such a client; on a busy machine the reset is slow
-    # enough to catch it, and the game then cannot open the display.
-    Xvfb "$DISPLAY" -screen 0 "$3x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "$3x24" -nolisten tcp ${4:-} >/dev/null 2>&1 &
     pids+=($!)
     until_ok 10 xdpyinfo || { echo "FAIL: no Xvfb" >&2; exit 1; }
 }
