@@ -4,49 +4,23 @@
 #include "access/Assistive.h"
 #include "access/BoardAccessible.h"
 #include "access/ToolkitBridge.h"
+#include "access/Words.h"
 #include "game/frmBrindlow.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QEventLoop>
-#include <QTimer>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace {
 
-// A box that opens within milliseconds of what a screen reader is still dealing with (the focus moved onto
-// the landing that opened it, the box of the same handler closed just before) is taken by Orca for the window
-// it already knew: it reads only the box's button, or the landing is never told. So, while a screen reader
-// listens, such a box opens this much later.
-constexpr int SettleMs = 300;
-// How long a box may wait for the accessibility registry to say whether anyone listens.
-constexpr int RegistryMs = 80;
-
-// Whether some assistive client has registered a listener with the accessibility registry, asked on Qt's own
-// connection to the accessibility bus. A registry that does not answer in time counts as nobody.
-bool someoneListens()
-{
-    const QDBusConnection bus(QStringLiteral("a11y"));
-    if (!QAccessible::isActive() || !bus.isConnected())
-        return false;
-    const QString registry = QStringLiteral("org.a11y.atspi.Registry");
-    const QDBusMessage reply =
-        bus.call(QDBusMessage::createMethodCall(registry, QStringLiteral("/org/a11y/atspi/registry"),
-                                                registry, QStringLiteral("GetRegisteredEvents")),
-                 QDBus::Block, RegistryMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    const QDBusArgument events = reply.arguments().constFirst().value<QDBusArgument>();
-    events.beginArray();
-    const bool some = !events.atEnd();
-    events.endArray();
-    return some;
-}
-
 bool switchedOff = false;
+
+std::unique_ptr<ReaderWorkarounds>& workarounds()
+{
+    static std::unique_ptr<ReaderWorkarounds> inUse = std::make_unique<ReaderWorkarounds>();
+    return inUse;
+}
 
 } // namespace
 
@@ -70,54 +44,77 @@ void Assistive::start()
     QAccessible::isActive();
 }
 
-Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRectF(int)> circle,
-                     std::function<void(QPointF)> press)
-    : QObject(board), form(form), board(board), circle(circle), press(std::move(press)),
-      orca(this, circle, [this](int cell) { focusLanding(cell); })
+void Assistive::use(std::unique_ptr<ReaderWorkarounds> inUse)
+{
+    workarounds() = std::move(inUse);
+}
+
+Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRectF(int)> circle)
+    : QObject(board), view(board), brindlow(form), circle(std::move(circle))
 {
     BoardAccessible::serve(this);
+    board->setAccessibleName(Words::boardName());
+    board->setAccessibleDescription(Words::boardDescription());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == this->board) // once Qt has told of the board's own focus
-            QTimer::singleShot(0, this, &Assistive::boardHasKeyboard);
+        if (now == view) // once Qt has told of the board's own focus
+            QMetaObject::invokeMethod(this, &Assistive::boardHasKeyboard, Qt::QueuedConnection);
     });
 }
 
 QRect Assistive::cellOnScreen(int cell) const
 {
     const QRect shown = circle(cell).toRect();
-    return QRect(board->mapToGlobal(shown.topLeft()), shown.size());
+    return QRect(view->mapToGlobal(shown.topLeft()), shown.size());
 }
 
+int Assistive::cellAt(QPointF at) const
+{
+    for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
+        if (circle(cell).contains(at))
+            return cell;
+    }
+    return -1;
+}
+
+// News is spoken where the screen reader speaks what it is told (Qt tells it only of what it asked to hear,
+// and nothing while none listens).
 void Assistive::say(const QString& news)
 {
-    if (news.isEmpty())
-        return;
-    if (tell)
-        tell(news);
-    else
-        ToolkitBridge::say(board, news);
+    if (!news.isEmpty())
+        ToolkitBridge::say(view, news);
 }
 
 // A cell shown anew tells of its new name. The cell a checker landed in then becomes current and takes the
-// focus: a screen reader names it, which is the news of where the checker landed, and starts its review of
-// the board afresh from it. The name goes first, so that a screen reader that takes the focus finds the name
-// it knows. (Qt tells a screen reader only of what it has asked to hear, and nothing while none listens.)
+// focus at once: a screen reader names it, which is the news of where the checker landed, and starts its
+// review of the board afresh from it. The name goes first, so that a screen reader that already holds the
+// cell as its focus speaks the new name, and one that takes the focus finds the name it knows.
 void Assistive::cellShown(int cell)
 {
-    QAccessibleEvent renamed(BoardAccessible::cell(board, cell), QAccessible::NameChanged);
+    QAccessibleEvent renamed(BoardAccessible::cell(view, cell), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
-    if (form.Shape1[cell].FillColor != frmBrindlow::EmptyColor) {
-        landed = cell;
-        orca.landed(cell);
-    }
+    if (brindlow.Shape1[cell].FillColor == frmBrindlow::EmptyColor)
+        return;
+    landed = cell;
+    landingWaits = !workarounds()->landed(cell, [this, cell] { focusLanding(cell); });
+    if (!landingWaits)
+        focusLanding(cell);
 }
 
 void Assistive::focusLanding(int cell)
 {
     current = cell;
-    if (board->hasFocus())
+    landingWaits = false;
+    if (view->hasFocus())
         focusCurrent();
     say(std::exchange(afterLanding, {}));
+}
+
+bool Assistive::admits(QPointF at, bool fromDesktop)
+{
+    if (boxOpen)
+        return false;
+    const int cell = cellAt(at);
+    return !fromDesktop || cell < 0 || workarounds()->admits(cell, at - circle(cell).center());
 }
 
 // A move was told by its landing; whose turn it is now follows. A press that opened a box has told nothing
@@ -125,73 +122,64 @@ void Assistive::focusLanding(int cell)
 void Assistive::pressed(int column)
 {
     if (!boxTold && column >= 0 && column < frmBrindlow::Columns) {
-        afterLanding = landed >= 0 ? turn : QStringLiteral("Column %1 is full. %2").arg(column + 1).arg(turn);
-        if (!orca.waiting())
+        afterLanding = (landed >= 0 ? QString() : Words::columnFull(column)) + brindlow.lblturn.Caption;
+        if (!landingWaits)
             say(std::exchange(afterLanding, {}));
     }
-    orca.pressHandled();
     landed = -1;
     boxTold = false;
 }
 
-bool Assistive::mousePressed(QPointF at)
-{
-    return orca.mouse(at);
-}
-
-// A press of a cell by its action is a move in its column, made once the command has been answered (a box it
-// opens must not hold the reply back), and one press at a time: none while a box is open or about to open.
+// The press is posted, so that the command is answered before the move is made (a box it opens must not
+// hold the reply back), and it is asked about again as it arrives: a box may have opened meanwhile.
 void Assistive::pressCell(int cell)
 {
-    if (!orca.action(cell))
+    if (boxOpen || QApplication::activeModalWidget() != nullptr || !workarounds()->admits(cell, std::nullopt))
         return;
-    QMetaObject::invokeMethod(
-        this,
-        [this, cell] {
-            if (!waiting && QApplication::activeModalWidget() == nullptr)
-                press(circle(cell).center());
-        },
-        Qt::QueuedConnection);
+    const QPointF at = circle(cell).center();
+    QCoreApplication::postEvent(view, new QMouseEvent(QEvent::MouseButtonPress, at, view->mapToGlobal(at),
+                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
 }
 
-// The landing is told before the box opens; meanwhile the board is painted and input waits.
+// The landing has been told before the box opens; a box that follows news at once may have to wait for the
+// screen reader in use.
+void Assistive::looked(int cell, bool state)
+{
+    workarounds()->looked(cell, state);
+}
+
 void Assistive::boxOpening(QWidget* box, const QString& text)
 {
-    orca.now();
-    const bool settles = landed >= 0 || boxJustClosed;
+    boxOpen = true;
+    const bool soon = landed >= 0 || boxJustClosed;
     boxJustClosed = false;
     boxTold = boxTold || landed >= 0;
     if (box != nullptr)
         ToolkitBridge::describeBox(*box, text);
-    if (settles && someoneListens()) {
-        waiting = true;
-        QEventLoop wait;
-        QTimer::singleShot(SettleMs, &wait, &QEventLoop::quit);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-        waiting = false;
-    }
+    workarounds()->boxOpening(soon);
 }
 
-// A box that opens before the event loop has run again belongs to the same handler as the one just closed.
 void Assistive::boxClosed()
 {
+    boxOpen = false;
     boxJustClosed = true;
-    QTimer::singleShot(0, this, [this] { boxJustClosed = false; });
+    QMetaObject::invokeMethod(
+        this, [this] { boxJustClosed = false; }, Qt::QueuedConnection);
 }
 
 // The board has the keyboard: at start-up, after every box, back from another window. Its current cell has
-// the focus, and whose turn it is is told. Not while the next box of the same handler is about to open (the
+// the focus, and whose turn it is is told. Not while the next box of the same command is about to open (the
 // window manager may hand the window the keyboard between two boxes): that box comes first.
 void Assistive::boardHasKeyboard()
 {
-    if (!board->hasFocus() || waiting || QApplication::activeModalWidget() != nullptr)
+    if (!view->hasFocus() || boxOpen || QApplication::activeModalWidget() != nullptr)
         return;
     focusCurrent();
-    say(turn);
+    say(brindlow.lblturn.Caption);
 }
 
 void Assistive::focusCurrent()
 {
-    QAccessibleEvent focused(BoardAccessible::cell(board, current), QAccessible::Focus);
+    QAccessibleEvent focused(BoardAccessible::cell(view, current), QAccessible::Focus);
     QAccessible::updateAccessibility(&focused);
 }

@@ -4,6 +4,7 @@
 #include "access/BoardAccessible.h"
 #include "access/Assistive.h"
 #include "access/ToolkitBridge.h"
+#include "access/Words.h"
 #include "game/frmBrindlow.h"
 
 #include <QAccessibleWidget>
@@ -13,20 +14,6 @@
 #include <array>
 
 namespace {
-
-// The name of a cell: its column first (the column is what a press chooses), then its row counted from the
-// bottom, then what it holds, e.g. "Column 4, row 1: black". The cell a checker just landed in takes the
-// focus, so its name is also the news of the move.
-QString cellName(const frmBrindlow& form, int cell)
-{
-    const quint32 colour = form.Shape1[cell].FillColor;
-    return QStringLiteral("Column %1, row %2: %3")
-        .arg(cell % frmBrindlow::Columns + 1)
-        .arg(frmBrindlow::Rows - cell / frmBrindlow::Columns)
-        .arg(colour == frmBrindlow::BlackColor ? QStringLiteral("black")
-             : colour == frmBrindlow::RedColor ? QStringLiteral("red")
-                                               : QStringLiteral("empty"));
-}
 
 class TableAccessible;
 
@@ -82,7 +69,7 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 {
   public:
     explicit TableAccessible(Assistive* assistive)
-        : QAccessibleWidget(assistive->board, QAccessible::Table), assistive(assistive)
+        : QAccessibleWidget(assistive->board(), QAccessible::Table), assistive(assistive)
     {
     }
     ~TableAccessible() override
@@ -122,13 +109,11 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
-            if (assistive->cellOnScreen(cell).contains(x, y)) {
-                assistive->lookedAt(cell);
-                return cellAt(cell);
-            }
-        }
-        return QAccessibleWidget::childAt(x, y);
+        const int cell = assistive->cellAt(widget()->mapFromGlobal(QPointF(x, y)));
+        if (cell < 0)
+            return QAccessibleWidget::childAt(x, y);
+        assistive->looked(cell, false);
+        return cellAt(cell);
     }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -147,14 +132,8 @@ class TableAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override
-    {
-        return QStringLiteral("Column %1").arg(column + 1);
-    }
-    QString rowDescription(int row) const override
-    {
-        return QStringLiteral("Row %1").arg(frmBrindlow::Rows - row);
-    }
+    QString columnDescription(int column) const override { return Words::column(column); }
+    QString rowDescription(int row) const override { return Words::row(row); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return frmBrindlow::Columns; }
@@ -193,7 +172,7 @@ QAccessibleInterface* CellAccessible::parent() const
 
 QString CellAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? cellName(board->assistive->form, cell) : QString();
+    return t == QAccessible::Name ? Words::cellName(board->assistive->form(), cell) : QString();
 }
 
 QRect CellAccessible::rect() const
@@ -207,6 +186,7 @@ QAccessible::State CellAccessible::state() const
     state.readOnly = true;
     state.focusable = true;
     state.focused = board->hasKeyboard() && board->assistive->currentCell() == cell;
+    board->assistive->looked(cell, true);
     return state;
 }
 
@@ -235,7 +215,7 @@ void BoardAccessible::serve(Assistive* assistive)
         return true;
     }();
     Q_UNUSED(installed);
-    QWidget* widget = assistive->board;
+    QWidget* widget = assistive->board();
     served().insert(widget, assistive);
     QObject::connect(widget, &QObject::destroyed, [widget] { served().remove(widget); });
 }
@@ -244,11 +224,4 @@ QAccessibleInterface* BoardAccessible::cell(QWidget* widget, int cell)
 {
     auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(widget));
     return table != nullptr ? table->cellAt(cell) : nullptr;
-}
-
-QString BoardAccessible::description()
-{
-    return QStringLiteral(
-        "Seven columns of six cells, rows counted from the bottom. Click any cell of a column "
-        "to drop a checker in that column.");
 }

@@ -16,9 +16,6 @@ void serve(Assistive* assistive);
 // The interface of a cell of the board `widget` shows.
 QAccessibleInterface* cell(QWidget* widget, int cell);
 
-// What the board says of itself when it gets the keyboard.
-QString description();
-
 } // namespace BoardAccessible
 
 // An object of the board that is no widget and has no children: a cell, or where news is spoken.

@@ -1,14 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
-// What differs between Qt versions in reaching assistive technology: how news is spoken, how a box offers its
-// text, and whether the game must ask Qt to join the accessibility bus. Qt before 6.8 is served by
-// ToolkitBridgeBefore68.cpp, which goes when that Qt does.
+// Reaching assistive technology: the one door to the desktop's buses, and what differs between Qt versions:
+// how news is spoken, how a box offers its text, and whether the game must ask Qt to join the accessibility
+// bus. Qt before 6.8 is served by ToolkitBridgeBefore68.cpp, which goes when that Qt does.
 #pragma once
 
 #include <QAccessible>
+#include <QVariant>
 #include <QWidget>
 
+class QDBusConnection;
+
 namespace ToolkitBridge {
+
+// Asks `method` of a service on a bus and gives the first value it answers (true when it answers with none),
+// or nothing when no answer comes within a tenth of a second: a desktop component that hangs costs the game
+// no more. Never between a press and the painting of its checker.
+QVariant ask(const QDBusConnection& bus, const QString& service, const QString& path,
+             const QString& interface, const QString& method, const QVariantList& arguments = {});
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 void start();

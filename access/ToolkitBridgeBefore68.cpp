@@ -6,7 +6,6 @@
 #include "access/ToolkitBridge.h"
 
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QHash>
 
 namespace {
@@ -33,17 +32,6 @@ class NewsAccessible : public LeafAccessible
     QString news;
 };
 
-// The first value a D-Bus method answers (true when it answers with none), or nothing when no answer comes
-// within a quarter of a second.
-QVariant ask(const QDBusConnection& bus, const QString& service, const QString& path,
-             const QString& interface, const QString& method, const QVariantList& arguments = {})
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
-    call.setArguments(arguments);
-    const QDBusMessage answer = bus.call(call, QDBus::Block, 250);
-    return answer.type() == QDBusMessage::ReplyMessage ? answer.arguments().value(0, true) : QVariant();
-}
-
 } // namespace
 
 // This Qt asks the desktop once, as its first window opens, whether assistive technology is on, and never
@@ -59,13 +47,14 @@ void ToolkitBridge::start()
     const QDBusConnection session = QDBusConnection::sessionBus();
     const QString launcher = QStringLiteral("org.a11y.Bus");
     if (!session.isConnected() ||
-        !ask(session, QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-             QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"), {launcher})
+        !ToolkitBridge::ask(session, QStringLiteral("org.freedesktop.DBus"),
+                            QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"),
+                            QStringLiteral("NameHasOwner"), {launcher})
              .toBool())
         return;
-    const QString address =
-        ask(session, launcher, QStringLiteral("/org/a11y/bus"), launcher, QStringLiteral("GetAddress"))
-            .toString();
+    const QString address = ToolkitBridge::ask(session, launcher, QStringLiteral("/org/a11y/bus"), launcher,
+                                               QStringLiteral("GetAddress"))
+                                .toString();
     if (address.isEmpty())
         return;
     const QString probe = QStringLiteral("brindlow-registry-probe");
@@ -74,8 +63,9 @@ void ToolkitBridge::start()
         const QDBusConnection bus = QDBusConnection::connectToBus(address, probe);
         registryAnswers =
             bus.isConnected() &&
-            ask(bus, QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
-                QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"))
+            ToolkitBridge::ask(bus, QStringLiteral("org.a11y.atspi.Registry"),
+                               QStringLiteral("/org/a11y/atspi/registry"),
+                               QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"))
                 .isValid();
     }
     QDBusConnection::disconnectFromBus(probe);

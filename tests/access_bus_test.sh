@@ -3,15 +3,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The game on a desktop that runs the accessibility bus, in a session of its own (an X server, a session bus,
-# the accessibility bus and its registry): the window test on that bus (ACCESS_TESTS: nothing sent, no box
-# waiting while no assistive client listens), then the built game with Qt's accessibility switch set to 0,
-# which keeps it off the bus, and set to 1, which puts it on.
+# the accessibility bus and its registry): the tests on that bus (TESTS: what the board tells, nothing sent
+# and no box waiting while no assistive client listens, what Orca 43 needs), then the built game with Qt's
+# accessibility switch set to 0, which keeps it off the bus, and set to 1, which puts it on.
 #
-#   access_bus_test.sh ACCESS_TESTS GAME
+#   access_bus_test.sh GAME TESTS...
 set -uo pipefail
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON
-tests=$(realpath "$1")
-game=$(realpath "$2")
+game=$(realpath "$1")
+shift
+tests=()
+for test in "$@"; do tests+=("$(realpath "$test")"); done
 launcher=
 for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
     [ -x "$candidate" ] && launcher=$candidate && break
@@ -34,9 +36,11 @@ registered() {
 until_ok 20 registered || { echo "FAIL: the registry does not answer" >&2; exit 1; }
 
 # The desktop's accessibility switch on, as where some desktop setting asks for it, but no client listens.
-echo "== the window on the accessibility bus"
+echo "== the tests on the accessibility bus"
 status --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null
-QT_QPA_PLATFORM=xcb "$tests" || fail "the window tests on the accessibility bus"
+for test in "${tests[@]}"; do
+    QT_QPA_PLATFORM=xcb "$test" || fail "$(basename "$test") on the accessibility bus"
+done
 
 # The desktop's switch stays off, as on a desktop with no screen reader.
 status --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<false>' >/dev/null

@@ -3,7 +3,6 @@
 
 // The game's one window on Qt Widgets: draws the form's controls and hands it presses and menu commands.
 #include "window/FormWindow.h"
-#include "access/BoardAccessible.h"
 #include "platform/WindowFrame.h"
 
 #include <QAction>
@@ -157,7 +156,7 @@ void BoardView::mousePressEvent(QMouseEvent* event)
                                             : 4,
                 qint16((keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
                        (keys & Qt::AltModifier ? 4 : 0)),
-                event->position() * TwipsPerPixel);
+                event->position() * TwipsPerPixel, event->spontaneous());
 }
 
 // The second press of a double click is no move. One gesture of one player, or one command of a screen reader
@@ -169,9 +168,7 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent*)
 
 FormWindow::FormWindow(Platform& platform)
     : brindlow(platform), boardView(new BoardView(brindlow, this)), lblturn(new StatusLabel(boardView)),
-      screenReader(new Assistive(
-          boardView, brindlow, [this](int cell) { return boardView->circle(cell); },
-          [this](QPointF at) { press(1, 0, at * TwipsPerPixel); }))
+      screenReader(new Assistive(boardView, brindlow, [this](int cell) { return boardView->circle(cell); }))
 {
     // The window keeps one size, so its title bar offers no maximise button and no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -185,14 +182,13 @@ FormWindow::FormWindow(Platform& platform)
     lblturn->setGeometry(pixels(frmBrindlow::LabelLeft, frmBrindlow::LabelTop, frmBrindlow::LabelWidth,
                                 frmBrindlow::LabelHeight)
                              .toRect());
-    // A press that a screen reader repeats for one command of its own is no second move.
-    boardView->pressed = [this](qint16 button, qint16 shift, QPointF at) {
-        if (screenReader->mousePressed(at / TwipsPerPixel))
+    // No press while a box is open or about to open, and none that a screen reader repeats for one command
+    // of its own.
+    boardView->pressed = [this](qint16 button, qint16 shift, QPointF at, bool fromDesktop) {
+        if (screenReader->admits(at / TwipsPerPixel, fromDesktop))
             press(button, shift, at);
     };
     setAccessibleName(QStringLiteral("Brindlow"));
-    boardView->setAccessibleName(QStringLiteral("Board"));
-    boardView->setAccessibleDescription(BoardAccessible::description());
     // The board holds the keyboard (it handles no key itself), so that a screen reader finds the game's
     // window by its focus, at start-up and after every box.
     boardView->setFocusPolicy(Qt::TabFocus);
@@ -238,10 +234,8 @@ void FormWindow::refresh()
         colours.setColor(QPalette::WindowText, fore);
         lblturn->setPalette(colours);
     }
-    if (lblturn->text() != brindlow.lblturn.Caption) {
+    if (lblturn->text() != brindlow.lblturn.Caption)
         lblturn->setCaption(brindlow.lblturn.Caption);
-        screenReader->statusLine(brindlow.lblturn.Caption);
-    }
     const std::bitset<frmBrindlow::CellCount> changed = boardView->showChanges();
     for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
         if (changed.test(cell))

@@ -61,9 +61,10 @@ class BoardView : public QWidget
     // cells that changed.
     std::bitset<frmBrindlow::CellCount> showChanges();
 
-    // A press on the board: the button (1 left, 2 right, 4 other), the modifier keys (1 Shift, 2 Ctrl, 4 Alt)
-    // and the position in twips.
-    std::function<void(qint16 button, qint16 shift, QPointF at)> pressed;
+    // A press on the board: the button (1 left, 2 right, 4 other), the modifier keys (1 Shift, 2 Ctrl, 4
+    // Alt), the position in twips, and whether it came from the window system (not posted by the game
+    // itself).
+    std::function<void(qint16 button, qint16 shift, QPointF at, bool fromDesktop)> pressed;
 
     // A cell's circle, in the widget's pixels.
     QRectF circle(int cell) const;

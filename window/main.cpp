@@ -3,6 +3,7 @@
 
 // Starts Brindlow: the window asks for the players' names, then shows the board.
 #include "access/Assistive.h"
+#include "access/Orca43.h"
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
 
@@ -53,12 +54,14 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("brindlow"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlow.Brindlow"));
     Assistive::start();
+    Assistive::use(std::make_unique<Orca43>());
     QtPlatform platform;
     FormWindow window(platform);
     platform.attach(
         &window,
         [&window](QWidget& box, const QString& text) {
             window.refresh();
+            window.board()->repaint(); // the checker that opened the box is on screen before anything waits
             window.assistive().boxOpening(&box, text);
         },
         [&window] { window.assistive().boxClosed(); });
