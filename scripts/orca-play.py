@@ -167,10 +167,6 @@ class Speech:
         """When the first utterance since mark that holds text was spoken."""
         return next(iter(self.stamps_of(mark, text)), None)
 
-    def last_echo_before(self, mark, until):
-        """When Orca echoed the last key before `until`: the moment it took the key, by its own log."""
-        return max((t for t in self.stamps_of(mark, echo) if t <= until), default=None)
-
     def since(self, mark):
         self.poll()
         return [text for _, text in self.said[mark:]]
@@ -355,7 +351,7 @@ class Player:
         self.last_click = 0.0
         self.stacked = 0  # moves made by pressing again in the column just played
         self.mouse_moves = 0
-        self.latencies = []  # ms from the pressing key to the landing spoken, by Orca's log
+        self.latencies = []  # (row landed in, ms from sending the pressing key to the landing spoken in Orca's log)
         self.read_too_soon = 0  # stacking moves Orca 43 prefaced with POINTER_READ_TOO_SOON
         self.words = []  # words Orca said from the pressing key to the end of the turn, key echo left out
         self.exited = False  # Ctrl+X pressed: the game is meant to end
@@ -449,8 +445,7 @@ class Player:
             self.check_news(number, mark, landing, then, words=ends is None, stacking=stacking)
             if not mouse:
                 spoken_at = self.speech.stamp_of(mark, landing)
-                key_at = self.speech.last_echo_before(mark, spoken_at) or pressed_at.replace(tzinfo=None)
-                self.latencies.append((spoken_at - key_at).total_seconds() * 1000)
+                self.latencies.append((fields["row"], (spoken_at - pressed_at).total_seconds() * 1000))
         self.last_click = 0.0 if mouse else time.monotonic()
         if not mouse:
             used = self.keys - keys_before
@@ -694,9 +689,12 @@ def main():
     if printed:
         say("== what the game printed:\n" + printed)
     if player.latencies:
-        lat = sorted(player.latencies)
-        say(f"== the landing was spoken {statistics.median(lat):.0f} ms after the pressing key (median of "
+        lat = sorted(ms for _, ms in player.latencies)
+        say(f"== the landing was spoken {statistics.median(lat):.0f} ms after the pressing key was sent (median of "
             f"{len(lat)}; 90th percentile {lat[int(0.9 * (len(lat) - 1))]:.0f} ms; {lat[0]:.0f} to {lat[-1]:.0f} ms)")
+        rows = {row: [ms for r, ms in player.latencies if r == row] for row in range(1, ROWS + 1)}
+        say("   median by the row landed in: " + ", ".join(f"row {row}: {statistics.median(ms):.0f} ms ({len(ms)})"
+                                                          for row, ms in rows.items() if ms))
     if player.read_too_soon:
         say(f"== Orca 43 said {POINTER_READ_TOO_SOON!r} before the landing of {player.read_too_soon} stacking "
             "move(s): it read its pointer back too soon on a busy machine")
