@@ -163,8 +163,8 @@ void Assistive::boxClosed()
 {
     boxOpen = false;
     boxJustClosed = true;
-    QMetaObject::invokeMethod(
-        this, [this] { boxJustClosed = false; }, Qt::QueuedConnection);
+    const auto commandDone = [this] { boxJustClosed = false; };
+    QMetaObject::invokeMethod(this, commandDone, Qt::QueuedConnection);
 }
 
 // The board has the keyboard: at start-up, after every box, back from another window. Its current cell has

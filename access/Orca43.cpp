@@ -103,9 +103,9 @@ void Orca43::looked(int cell, bool state)
         return;
     seen = seen || !state;
     read = read || (state && seen);
+    const auto answered = [this] { release(); };
     if (read && waitingFocus)
-        QMetaObject::invokeMethod(
-            &timer, [this] { release(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&timer, answered, Qt::QueuedConnection);
 }
 
 void Orca43::release()
