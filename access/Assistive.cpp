@@ -1,20 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
-// What a player who cannot see the screen is told, and when.
+// What a player who cannot see the screen is told, and when: the board as a table of its 42 cells.
 #include "access/Assistive.h"
-#include "access/BoardAccessible.h"
 #include "access/ToolkitBridge.h"
-#include "access/Words.h"
 #include "game/frmBrindlow.h"
 
-#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QHash>
 #include <QMouseEvent>
-#include <QWidget>
+
+#include <array>
 
 namespace {
 
-bool switchedOff = false;
+// Every word the player hears of the board; the status line and the boxes speak for themselves. Rows are
+// counted from the bottom, where a checker lands first. A cell names its column first (the column is what a
+// press chooses), then its row, then what it holds: "Column 4, row 1: black". The cell a checker just landed
+// in takes the focus, so its name is also the news of the move.
+QString columnName(int column)
+{
+    return QStringLiteral("Column %1").arg(column + 1);
+}
+QString rowName(int row)
+{
+    return QStringLiteral("Row %1").arg(frmBrindlow::Rows - row);
+}
+QString cellName(const frmBrindlow& form, int cell)
+{
+    const quint32 colour = form.Shape1[cell].FillColor;
+    return QStringLiteral("%1, %2: %3")
+        .arg(columnName(cell % frmBrindlow::Columns), rowName(cell / frmBrindlow::Columns).toLower(),
+             colour == frmBrindlow::BlackColor ? QStringLiteral("black")
+             : colour == frmBrindlow::RedColor ? QStringLiteral("red")
+                                               : QStringLiteral("empty"));
+}
+QString columnFull(int column)
+{
+    return QStringLiteral("%1 is full. ").arg(columnName(column));
+}
+const char BoardName[] = "Board";
+const char BoardDescription[] =
+    "Seven columns of six cells, rows counted from the bottom. Click any cell of a "
+    "column to drop a checker in that column.";
 
 std::unique_ptr<ReaderWorkarounds>& workarounds()
 {
@@ -22,27 +50,184 @@ std::unique_ptr<ReaderWorkarounds>& workarounds()
     return inUse;
 }
 
+QHash<QObject*, Assistive*>& served()
+{
+    static QHash<QObject*, Assistive*> boards;
+    return boards;
+}
+
 } // namespace
 
-// Qt joins the accessibility bus whenever its variable is set, whatever its value; a player who sets it to 0
-// means the opposite: not always on, so the game joins only as the desktop's own switch says.
-void Assistive::prepareEnvironment()
+// One circle of the board. Its one action presses it, which drops a checker in its column as a click on it
+// does. It is a picture rather than a table cell because screen readers step through a table cell's name word
+// by word in their review of the screen, and a player looking for a column should hear one cell per step.
+class Assistive::Cell : public LeafAccessible,
+                        public QAccessibleTableCellInterface,
+                        public QAccessibleActionInterface
 {
-    const QByteArray value = qgetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON").trimmed().toLower();
-    if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") &&
-        (value.isEmpty() || value == "0" || value == "false" || value == "no" || value == "off")) {
-        switchedOff = true;
-        qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+  public:
+    Cell(QAccessibleInterface* table, Assistive* board, int cell) : table_(table), board(board), index(cell)
+    {
     }
-}
 
-// Qt's bridge starts now, with the switch as set, and not at the first question some widget asks of it.
-void Assistive::start()
+    QAccessibleInterface* parent() const override { return table_; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? cellName(board->form, index) : QString();
+    }
+    // Exactly the painted circle, so that a screen reader's click lands on the circle and in its column.
+    QRect rect() const override
+    {
+        const QRect shown = board->circle(index).toRect();
+        return QRect(board->view->mapToGlobal(shown.topLeft()), shown.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.focusable = true;
+        state.focused = board->view->hasFocus() && board->current == index;
+        workarounds()->looked(index, true);
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return index % frmBrindlow::Columns; }
+    int rowIndex() const override { return index / frmBrindlow::Columns; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return table_; }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    // A press posted on the circle, so that the command is answered before the move is made (a box it opens
+    // must not hold the reply back); the window asks about it again as it arrives, as a box may have opened.
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction() || board->boxOpen || QApplication::activeModalWidget() != nullptr ||
+            !workarounds()->admits(index, std::nullopt))
+            return;
+        const QPointF at = board->circle(index).center();
+        QCoreApplication::postEvent(board->view, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                                 board->view->mapToGlobal(at), Qt::LeftButton,
+                                                                 Qt::LeftButton, Qt::NoModifier));
+    }
+
+  private:
+    QAccessibleInterface* const table_;
+    Assistive* const board;
+    const int index;
+};
+
+// The board as a table of 6 rows and 7 columns, row index 0 at the top. Its children are the 42 cells in
+// reading order, then the status line drawn on the board, then what this Qt needs to carry news (nothing
+// from Qt 6.8 on).
+class Assistive::Table : public QAccessibleWidget, public QAccessibleTableInterface
 {
-    if (!switchedOff)
-        ToolkitBridge::start();
-    QAccessible::isActive();
-}
+  public:
+    explicit Table(Assistive* board) : QAccessibleWidget(board->view, QAccessible::Table), board(board) {}
+    ~Table() override
+    {
+        for (const QAccessible::Id id : cellIds) {
+            if (id != 0)
+                QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    QAccessibleInterface* focusChild() const override
+    {
+        return board->view->hasFocus() ? cellAt(board->current) : nullptr;
+    }
+    int childCount() const override { return frmBrindlow::CellCount + widgets() + (news() ? 1 : 0); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < frmBrindlow::CellCount)
+            return cellAt(index);
+        if (index < frmBrindlow::CellCount + widgets())
+            return QAccessibleWidget::child(index - frmBrindlow::CellCount);
+        return index == frmBrindlow::CellCount + widgets() ? news() : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
+            if (cellIds[cell] != 0 && QAccessible::accessibleInterface(cellIds[cell]) == child)
+                return cell;
+        }
+        if (child != nullptr && child == news())
+            return frmBrindlow::CellCount + widgets();
+        const int index = QAccessibleWidget::indexOfChild(child);
+        return index < 0 ? -1 : frmBrindlow::CellCount + index;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const int cell = board->cellAt(board->view->mapFromGlobal(QPointF(x, y)));
+        if (cell < 0)
+            return QAccessibleWidget::childAt(x, y);
+        workarounds()->looked(cell, false);
+        return cellAt(cell);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        if (row < 0 || row >= frmBrindlow::Rows || column < 0 || column >= frmBrindlow::Columns)
+            return nullptr;
+        return cellAt(row * frmBrindlow::Columns + column);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override { return columnName(column); }
+    QString rowDescription(int row) const override { return rowName(row); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return frmBrindlow::Columns; }
+    int rowCount() const override { return frmBrindlow::Rows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+    QAccessibleInterface* cellAt(int cell) const
+    {
+        if (cell < 0 || cell >= frmBrindlow::CellCount)
+            return nullptr;
+        if (cellIds[cell] == 0) {
+            auto* self = const_cast<Table*>(this);
+            cellIds[cell] = QAccessible::registerAccessibleInterface(new Cell(self, board, cell));
+        }
+        return QAccessible::accessibleInterface(cellIds[cell]);
+    }
+
+  private:
+    int widgets() const { return QAccessibleWidget::childCount(); }
+    QAccessibleInterface* news() const { return ToolkitBridge::newsOf(widget()); }
+
+    Assistive* const board;
+    mutable std::array<QAccessible::Id, frmBrindlow::CellCount> cellIds{};
+};
 
 void Assistive::use(std::unique_ptr<ReaderWorkarounds> inUse)
 {
@@ -50,21 +235,24 @@ void Assistive::use(std::unique_ptr<ReaderWorkarounds> inUse)
 }
 
 Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRectF(int)> circle)
-    : QObject(board), view(board), brindlow(form), circle(std::move(circle))
+    : QObject(board), view(board), form(form), circle(std::move(circle))
 {
-    BoardAccessible::serve(this);
-    board->setAccessibleName(Words::boardName());
-    board->setAccessibleDescription(Words::boardDescription());
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+            Assistive* served = ::served().value(object);
+            return served != nullptr ? new Table(served) : nullptr;
+        });
+        return true;
+    }();
+    Q_UNUSED(installed);
+    served().insert(board, this);
+    connect(board, &QObject::destroyed, [board] { served().remove(board); });
+    board->setAccessibleName(QString::fromLatin1(BoardName));
+    board->setAccessibleDescription(QString::fromLatin1(BoardDescription));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == view) // once Qt has told of the board's own focus
             QMetaObject::invokeMethod(this, &Assistive::boardHasKeyboard, Qt::QueuedConnection);
     });
-}
-
-QRect Assistive::cellOnScreen(int cell) const
-{
-    const QRect shown = circle(cell).toRect();
-    return QRect(view->mapToGlobal(shown.topLeft()), shown.size());
 }
 
 int Assistive::cellAt(QPointF at) const
@@ -76,23 +264,25 @@ int Assistive::cellAt(QPointF at) const
     return -1;
 }
 
-// News is spoken where the screen reader speaks what it is told (Qt tells it only of what it asked to hear,
-// and nothing while none listens).
+QAccessibleInterface* Assistive::cell(int cell) const
+{
+    return static_cast<Table*>(QAccessible::queryAccessibleInterface(view))->cellAt(cell);
+}
+
+// Qt tells a screen reader only of what it asked to hear, and nothing while none listens.
 void Assistive::say(const QString& news)
 {
     if (!news.isEmpty())
         ToolkitBridge::say(view, news);
 }
 
-// A cell shown anew tells of its new name. The cell a checker landed in then becomes current and takes the
-// focus at once: a screen reader names it, which is the news of where the checker landed, and starts its
-// review of the board afresh from it. The name goes first, so that a screen reader that already holds the
-// cell as its focus speaks the new name, and one that takes the focus finds the name it knows.
+// A cell shown anew tells of its new name; the cell a checker landed in then becomes current and takes the
+// focus, which is the news of the move and starts a screen reader's review afresh from it.
 void Assistive::cellShown(int cell)
 {
-    QAccessibleEvent renamed(BoardAccessible::cell(view, cell), QAccessible::NameChanged);
+    QAccessibleEvent renamed(this->cell(cell), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
-    if (brindlow.Shape1[cell].FillColor == frmBrindlow::EmptyColor)
+    if (form.Shape1[cell].FillColor == frmBrindlow::EmptyColor)
         return;
     landed = cell;
     landingWaits = !workarounds()->landed(cell, [this, cell] { focusLanding(cell); });
@@ -122,30 +312,12 @@ bool Assistive::admits(QPointF at, bool fromDesktop)
 void Assistive::pressed(int column)
 {
     if (!boxTold && column >= 0 && column < frmBrindlow::Columns) {
-        afterLanding = (landed >= 0 ? QString() : Words::columnFull(column)) + brindlow.lblturn.Caption;
+        afterLanding = (landed >= 0 ? QString() : columnFull(column)) + form.lblturn.Caption;
         if (!landingWaits)
             say(std::exchange(afterLanding, {}));
     }
     landed = -1;
     boxTold = false;
-}
-
-// The press is posted, so that the command is answered before the move is made (a box it opens must not
-// hold the reply back), and it is asked about again as it arrives: a box may have opened meanwhile.
-void Assistive::pressCell(int cell)
-{
-    if (boxOpen || QApplication::activeModalWidget() != nullptr || !workarounds()->admits(cell, std::nullopt))
-        return;
-    const QPointF at = circle(cell).center();
-    QCoreApplication::postEvent(view, new QMouseEvent(QEvent::MouseButtonPress, at, view->mapToGlobal(at),
-                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-}
-
-// The landing has been told before the box opens; a box that follows news at once may have to wait for the
-// screen reader in use.
-void Assistive::looked(int cell, bool state)
-{
-    workarounds()->looked(cell, state);
 }
 
 void Assistive::boxOpening(QWidget* box, const QString& text)
@@ -175,11 +347,11 @@ void Assistive::boardHasKeyboard()
     if (!view->hasFocus() || boxOpen || QApplication::activeModalWidget() != nullptr)
         return;
     focusCurrent();
-    say(brindlow.lblturn.Caption);
+    say(form.lblturn.Caption);
 }
 
 void Assistive::focusCurrent()
 {
-    QAccessibleEvent focused(BoardAccessible::cell(view, current), QAccessible::Focus);
+    QAccessibleEvent focused(cell(current), QAccessible::Focus);
     QAccessible::updateAccessibility(&focused);
 }

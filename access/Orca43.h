@@ -1,22 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
-// What Orca 43 (Debian 12) needs beyond what every screen reader reads. Orca 45 and later press a cell by its
-// action alone and read a box whenever it opens; this file, its line in main.cpp and its build entry go with
-// Orca 43.
-//
-// - One command, two moves. Orca 43 presses a cell by clicking it through the X server. When it reads the
-//   pointer back too soon (a busy desktop) it takes its click on the cell's middle for failed, clicks again a
-//   pixel to the right and then presses the cell by its action: one command, two or three presses of one
-//   cell, in an order the game may see mixed. Only the first is a move. Its debug log says "Pointer didn't
-//   move" where it happened.
-// - A landing not told. At every mouse press Orca 43 asks which cell is under the pointer, and a focused cell
-//   it finds there becomes its focus without a word; the focus event that follows is then no change to it.
-//   So when the checker lands in the very cell clicked, its focus waits until Orca has looked there and read
-//   the cell's state, or a moment when nobody looks. The log says "Changing locusOfFocus ... Notify: False"
-//   after "mouse:button:1p" where it happened.
-// - A box read without what came before. A box that opens within moments of the landing that opened it, or
-//   of the box before it in the same command, is taken for the window Orca 43 already knew: it reads only the
-//   box's button, or loses the landing. Such a box waits a moment while some screen reader listens.
+// What Orca 43 (Debian 12) needs beyond what every screen reader reads; it goes with Orca 43 (see
+// docs/accessibility.md, which quotes the debug log lines that show each need):
+// - one move for one command, though Orca 43 may click a cell twice and press its action when it reads the
+//   pointer back too soon;
+// - the landing told when it is the very cell clicked: Orca 43 takes a focused cell under its click as its
+//   focus without a word, so that landing's focus waits until Orca has looked there and read its state;
+// - a box right after news waits a moment while someone listens: Orca 43 otherwise reads only its button.
 #pragma once
 
 #include "access/ReaderWorkarounds.h"

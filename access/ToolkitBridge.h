@@ -11,7 +11,32 @@
 
 class QDBusConnection;
 
+// An object of the board that is no widget and has no children: a cell, or where news is spoken.
+class LeafAccessible : public QAccessibleInterface
+{
+  public:
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent()->window(); }
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+};
+
 namespace ToolkitBridge {
+
+// Before the program's first window: the player's own setting of Qt's accessibility switch; then, once the
+// application object exists, Qt's bridge to assistive technology.
+void prepareEnvironment();
+void start();
 
 // Asks `method` of a service on a bus and gives the first value it answers (true when it answers with none),
 // or nothing when no answer comes within a tenth of a second: a desktop component that hangs costs the game
@@ -20,7 +45,7 @@ QVariant ask(const QDBusConnection& bus, const QString& service, const QString& 
              const QString& interface, const QString& method, const QVariantList& arguments = {});
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-void start();
+void joinForLateReader();
 void describeBox(QWidget& box, const QString& text);
 void say(QWidget* board, const QString& news);
 // The board's child that carries its news, never on screen; none where Qt speaks news itself.
@@ -28,7 +53,7 @@ QAccessibleInterface* newsOf(QWidget* board);
 #else
 // This Qt follows the desktop's accessibility switch while the game runs, so a screen reader started later
 // finds the game by itself.
-inline void start()
+inline void joinForLateReader()
 {
 }
 // The screen reader of this Qt's time (Orca 48) reads a box's text from its description, and when there is

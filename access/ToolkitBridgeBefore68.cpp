@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 // Reaching assistive technology with Qt before 6.8 (Debian 12): news by a notification, and joining the
 // accessibility bus at start-up so that a screen reader started later finds the game.
-#include "access/BoardAccessible.h"
 #include "access/ToolkitBridge.h"
 
 #include <QDBusConnection>
@@ -39,7 +38,7 @@ class NewsAccessible : public LeafAccessible
 // accessibility bus whenever the desktop runs one whose registry answers (Qt's own variable, set here only
 // when the player has not set it). A registry that does not answer would hold every start-up for a minute
 // in Qt's calls to it; then the game stays off the bus, as it does without one.
-void ToolkitBridge::start()
+void ToolkitBridge::joinForLateReader()
 {
     if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") ||
         !qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS"))

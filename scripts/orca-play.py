@@ -591,11 +591,44 @@ def enter_names(speech, keyboard, first):
         keyboard.chord("Return")
 
 
+FLOOR_PRESSES = 18  # three columns' worth of stacking on the floor
+
+
+def play_floor(path, speech, keyboard, by_object):
+    """The floor: the player's stacking key on a bare Qt table whose press drops a checker (see
+    bench/TableFloor.cpp). Gives the ms from each key sent to the new current cell spoken."""
+    say("======== the floor: a bare Qt table, pressed with the same key")
+    mark = speech.mark()
+    floor = subprocess.Popen([path], env=dict(os.environ, QT_QPA_PLATFORM="xcb"), stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    times = []
+    if speech.wait(mark, lambda s: contains(s, "Column 4, row 1: empty"), 30) is None:
+        note("the floor's current cell was not named: no floor measured")
+    else:
+        speech.settle()
+        key = "Insert+Control_L+Return" if by_object else "KP_Divide"
+        for n in range(FLOOR_PRESSES):
+            landing = f"Column 4, row {n % ROWS + 1}: {COLOURS[n % 2]}"
+            time.sleep(CLICK_GAP)
+            mark = speech.mark()
+            sent = datetime.datetime.now()
+            keyboard.chord(*key.split("+"), hold=float(KEY_HOLD))
+            if speech.wait(mark, lambda s: contains(s, landing), KEY_TIMEOUT) is None:
+                note(f"the floor's press {n + 1} was not told: expected {landing!r}, heard {speech.since(mark)!r}")
+                break
+            times.append((speech.stamp_of(mark, landing) - sent).total_seconds() * 1000)
+            speech.settle(quiet=0.3, timeout=2.0)
+    floor.kill()
+    floor.wait()
+    return times
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--log", required=True)
     parser.add_argument("--game", required=True)
     parser.add_argument("--orca-pid", type=int, required=True)
+    parser.add_argument("--floor", help="a bare Qt table to measure the landing's latency against")
     args = parser.parse_args()
     speech = Speech(args.log)
 
@@ -678,6 +711,8 @@ def main():
             fail(str(stop.code))
         speech.show()
 
+    floor = play_floor(args.floor, speech, keyboard, ORCA_51) if args.floor and not failures else []
+
     try:
         os.kill(args.orca_pid, 0)
     except ProcessLookupError:
@@ -692,6 +727,9 @@ def main():
         lat = sorted(ms for _, ms in player.latencies)
         say(f"== the landing was spoken {statistics.median(lat):.0f} ms after the pressing key was sent (median of "
             f"{len(lat)}; 90th percentile {lat[int(0.9 * (len(lat) - 1))]:.0f} ms; {lat[0]:.0f} to {lat[-1]:.0f} ms)")
+        if floor:
+            say(f"== the floor (a bare Qt table, the same key): median {statistics.median(floor):.0f} ms of "
+                f"{len(floor)}; the game over the floor: {statistics.median(lat) / statistics.median(floor):.2f}")
         rows = {row: [ms for r, ms in player.latencies if r == row] for row in range(1, ROWS + 1)}
         say("   median by the row landed in: " + ", ".join(f"row {row}: {statistics.median(ms):.0f} ms ({len(ms)})"
                                                           for row, ms in rows.items() if ms))

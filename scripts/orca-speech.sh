@@ -3,7 +3,10 @@
 # SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 # Plays the game by keyboard under the Orca screen reader, as a blind player does, and checks what Orca says.
 #
-#   ./scripts/orca-speech.sh [GAME]     GAME defaults to build/brindlow
+#   ./scripts/orca-speech.sh [GAME [FLOOR]]     GAME defaults to build/brindlow
+#
+# FLOOR, a bare Qt table (build/table_floor, built with -DBRINDLOW_BENCHMARKS=ON), is then played with the same
+# key, and the landing's latency is given against it.
 #
 # The players type their names in the prompts, move along a board row with Orca's flat review (the desktop
 # keypad keys) and drop checkers with Orca's "click the current item" (KP_Divide), close the boxes with Return
@@ -34,6 +37,7 @@ if [ "${1:-}" != "--inside" ]; then
     work=$(mktemp -d /var/tmp/brindlow-orca.XXXXXX)
     trap 'rm -rf "$work"' EXIT
     cp "$game" "$work/brindlow"
+    [ -n "${2:-}" ] && cp "$2" "$work/table_floor"
     cp scripts/orca-play.py scripts/orca-speech.sh resources/rules.txt "$work/"
     status=0
     # The time limit ends the namespace's first process with SIGKILL (unshare ignores SIGTERM while it waits),
@@ -92,4 +96,6 @@ if orca.debug.debugFile is not None:
     orca.debug.debugFile.reconfigure(line_buffering=True)
 EOF
 orca -u "$work/prefs" --debug-file "$work/orca.log" >orca.out 2>&1 &
-exec /usr/bin/python3 orca-play.py --log "$work/orca.log" --game "$work/brindlow" --orca-pid "$!"
+floor=()
+[ -x "$work/table_floor" ] && floor=(--floor "$work/table_floor")
+exec /usr/bin/python3 orca-play.py --log "$work/orca.log" --game "$work/brindlow" --orca-pid "$!" "${floor[@]}"

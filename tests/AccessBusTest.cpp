@@ -5,6 +5,7 @@
 // registered a listener with the registry a press sends nothing on the bus and no box waits; once one has,
 // the game is heard and the winner's box waits for it. (Qt's bridge keeps sending after the last client
 // deregisters: it never forgets a listener.)
+#include "access/ToolkitBridge.h"
 #include "platform/ScriptedPlatform.h"
 #include "window/FormWindow.h"
 
@@ -315,7 +316,7 @@ TEST(AccessibilityBus, EveryPressIsHeardOnce)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Assistive::start();
+    ToolkitBridge::start();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,7 +4,7 @@
 // What the game does for Orca 43: one move per command of its clicks, and a box that follows news waiting for
 // it while some screen reader listens (on the accessibility bus that access_bus_test.sh starts).
 #include "access/Orca43.h"
-#include "access/Assistive.h"
+#include "access/ToolkitBridge.h"
 
 #include <gtest/gtest.h>
 
@@ -141,7 +141,7 @@ TEST(Orca43, ABoxRightAfterNewsWaitsWhileSomeoneListens)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Assistive::start();
+    ToolkitBridge::start();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

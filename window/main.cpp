@@ -4,6 +4,7 @@
 // Starts Brindlow: the window asks for the players' names, then shows the board.
 #include "access/Assistive.h"
 #include "access/Orca43.h"
+#include "access/ToolkitBridge.h"
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
 
@@ -45,7 +46,7 @@ int main(int argc, char* argv[])
                    stderr);
         return EXIT_FAILURE;
     }
-    Assistive::prepareEnvironment();
+    ToolkitBridge::prepareEnvironment();
     const QtMessageHandler standard = qInstallMessageHandler(openingDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);
@@ -53,7 +54,7 @@ int main(int argc, char* argv[])
     // the window to its launcher; Wayland compositors match the desktop file name instead.
     QCoreApplication::setApplicationName(QStringLiteral("brindlow"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlow.Brindlow"));
-    Assistive::start();
+    ToolkitBridge::start();
     Assistive::use(std::make_unique<Orca43>());
     QtPlatform platform;
     FormWindow window(platform);
