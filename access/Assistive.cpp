@@ -78,7 +78,7 @@ class Assistive::Cell : public LeafAccessible,
     // Exactly the painted circle, so that a screen reader's click lands on the circle and in its column.
     QRect rect() const override
     {
-        const QRect shown = board->circle(index).toRect();
+        const QRect shown = board->cellCircle(index).toRect();
         return QRect(board->view->mapToGlobal(shown.topLeft()), shown.size());
     }
     QAccessible::Role role() const override { return QAccessible::Graphic; }
@@ -118,7 +118,7 @@ class Assistive::Cell : public LeafAccessible,
         if (name != pressAction() || board->boxOpen || QApplication::activeModalWidget() != nullptr ||
             !workarounds()->admits(index, std::nullopt))
             return;
-        const QPointF at = board->circle(index).center();
+        const QPointF at = board->cellCircle(index).center();
         QCoreApplication::postEvent(board->view, new QMouseEvent(QEvent::MouseButtonPress, at,
                                                                  board->view->mapToGlobal(at), Qt::LeftButton,
                                                                  Qt::LeftButton, Qt::NoModifier));
@@ -235,7 +235,7 @@ void Assistive::use(std::unique_ptr<ReaderWorkarounds> inUse)
 }
 
 Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRectF(int)> circle)
-    : QObject(board), view(board), form(form), circle(std::move(circle))
+    : QObject(board), view(board), form(form), cellCircle(std::move(circle))
 {
     static const bool installed = [] {
         QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
@@ -258,7 +258,7 @@ Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRec
 int Assistive::cellAt(QPointF at) const
 {
     for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
-        if (circle(cell).contains(at))
+        if (cellCircle(cell).contains(at))
             return cell;
     }
     return -1;
@@ -304,7 +304,7 @@ bool Assistive::admits(QPointF at, bool fromDesktop)
     if (boxOpen)
         return false;
     const int cell = cellAt(at);
-    return !fromDesktop || cell < 0 || workarounds()->admits(cell, at - circle(cell).center());
+    return !fromDesktop || cell < 0 || workarounds()->admits(cell, at - cellCircle(cell).center());
 }
 
 // A move was told by its landing; whose turn it is now follows. A press that opened a box has told nothing

@@ -49,7 +49,7 @@ class Assistive : public QObject
 
     QWidget* const view;
     const frmBrindlow& form;
-    const std::function<QRectF(int)> circle;
+    const std::function<QRectF(int)> cellCircle;
     // The cell that has the focus while the board has the keyboard: column 4, row 1 until a checker lands,
     // then the cell the last checker landed in.
     int current = 38;
