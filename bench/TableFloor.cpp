@@ -7,8 +7,10 @@
 // and becomes current. A full column is emptied first. scripts/orca-play.py plays it with the game's keys.
 #include <QApplication>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -25,7 +27,6 @@ class Floor : public QTableWidget
   public:
     Floor() : QTableWidget(Rows, Columns)
     {
-        setWindowTitle(QStringLiteral("Table floor"));
         setAccessibleName(QStringLiteral("Board"));
         horizontalHeader()->hide();
         verticalHeader()->hide();
@@ -35,16 +36,23 @@ class Floor : public QTableWidget
             for (int column = 0; column < Columns; ++column)
                 setItem(row, column, new QTableWidgetItem(cellName(row, column, QStringLiteral("empty"))));
         }
-        setCurrentCell(Rows - 1, 3, QItemSelectionModel::NoUpdate);
         connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
             const QModelIndexList picked = selectionModel()->selectedIndexes();
             if (!picked.isEmpty())
                 drop(picked.first().column());
         });
-        resize(7 * 60, 6 * 40);
     }
 
   protected:
+    // The top cell of column 4 becomes current once the table has told of its own focus, so that the
+    // cell is told last.
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QTableWidget::focusInEvent(event);
+        if (!started)
+            QTimer::singleShot(0, this, [this] { setCurrentCell(0, 3, QItemSelectionModel::NoUpdate); });
+        started = true;
+    }
     // A click is a press, with nothing of the view's own on the way (no current cell moved to the click).
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -70,6 +78,7 @@ class Floor : public QTableWidget
     }
 
     int moves = 0;
+    bool started = false;
 };
 
 } // namespace
@@ -77,7 +86,10 @@ class Floor : public QTableWidget
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Floor floor;
-    floor.show();
+    QMainWindow window; // a frame, as the game's window is
+    window.setWindowTitle(QStringLiteral("Table floor"));
+    window.setCentralWidget(new Floor);
+    window.resize(7 * 60, 6 * 40);
+    window.show();
     return app.exec();
 }

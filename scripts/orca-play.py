@@ -602,7 +602,7 @@ def play_floor(path, speech, keyboard, by_object):
     floor = subprocess.Popen([path], env=dict(os.environ, QT_QPA_PLATFORM="xcb"), stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL)
     times = []
-    if speech.wait(mark, lambda s: contains(s, "Column 4, row 1: empty"), 30) is None:
+    if speech.wait(mark, lambda s: contains(s, "Column 4, row 6: empty"), 30) is None:
         note("the floor's current cell was not named: no floor measured")
     else:
         speech.settle()
