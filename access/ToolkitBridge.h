@@ -45,7 +45,8 @@ QVariant ask(const QDBusConnection& bus, const QString& service, const QString& 
              const QString& interface, const QString& method, const QVariantList& arguments = {});
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-void joinForLateReader();
+// Whether Qt is to join the accessibility bus although the desktop's switch is off.
+bool joinForLateReader();
 void describeBox(QWidget& box, const QString& text);
 void say(QWidget* board, const QString& news);
 // The board's child that carries its news, never on screen; none where Qt speaks news itself.
@@ -53,8 +54,9 @@ QAccessibleInterface* newsOf(QWidget* board);
 #else
 // This Qt follows the desktop's accessibility switch while the game runs, so a screen reader started later
 // finds the game by itself.
-inline void joinForLateReader()
+inline bool joinForLateReader()
 {
+    return false;
 }
 // The screen reader of this Qt's time (Orca 48) reads a box's text from its description, and when there is
 // none it skips a label of fewer than three words ("ANN WINS!").

@@ -35,14 +35,14 @@ class NewsAccessible : public LeafAccessible
 
 // This Qt asks the desktop once, as its first window opens, whether assistive technology is on, and never
 // again: a game started before the screen reader would stay silent. So the game asks Qt to join the
-// accessibility bus whenever the desktop runs one whose registry answers (Qt's own variable, set here only
-// when the player has not set it). A registry that does not answer would hold every start-up for a minute
+// accessibility bus whenever the desktop runs one whose registry answers (Qt's own variable, when the
+// player has not set it). A registry that does not answer would hold every start-up for a minute
 // in Qt's calls to it; then the game stays off the bus, as it does without one.
-void ToolkitBridge::joinForLateReader()
+bool ToolkitBridge::joinForLateReader()
 {
     if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") ||
         !qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS"))
-        return; // the player's own choice, or a bus Qt joins by itself
+        return false; // the player's own choice, or a bus Qt joins by itself
     const QDBusConnection session = QDBusConnection::sessionBus();
     const QString launcher = QStringLiteral("org.a11y.Bus");
     if (!session.isConnected() ||
@@ -50,12 +50,12 @@ void ToolkitBridge::joinForLateReader()
                             QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"),
                             QStringLiteral("NameHasOwner"), {launcher})
              .toBool())
-        return;
+        return false;
     const QString address = ToolkitBridge::ask(session, launcher, QStringLiteral("/org/a11y/bus"), launcher,
                                                QStringLiteral("GetAddress"))
                                 .toString();
     if (address.isEmpty())
-        return;
+        return false;
     const QString probe = QStringLiteral("brindlow-registry-probe");
     bool registryAnswers = false;
     {
@@ -68,8 +68,7 @@ void ToolkitBridge::joinForLateReader()
                 .isValid();
     }
     QDBusConnection::disconnectFromBus(probe);
-    if (registryAnswers)
-        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    return registryAnswers;
 }
 
 // The screen reader of this Qt's time reads a box's labels; a description would have it say the text twice.

@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The game on a desktop that runs the accessibility bus, in a session of its own (an X server, a session bus,
-# the accessibility bus and its registry): the tests on that bus (TESTS: what the board tells, nothing sent
-# and no box waiting while no assistive client listens, what Orca 43 needs), then the built game with Qt's
-# accessibility switch set to 0, which keeps it off the bus, and set to 1, which puts it on.
+# The game on a desktop that runs the accessibility bus, in a session of its own as a desktop's login makes it
+# (an X server that keeps its root window's properties, a session bus, the accessibility bus launched at once,
+# which puts AT_SPI_BUS on the root window, and its registry): the tests on that bus (TESTS: what the board
+# tells, nothing sent and no box waiting while no assistive client listens, what Orca 43 needs), then the
+# built game with Qt's accessibility variable unset and set to 1, which put it on the bus, and set to 0,
+# false, no or off, which keep it off whatever the desktop's switch says, also when it turns on mid-game.
 #
 #   access_bus_test.sh GAME TESTS...
 set -uo pipefail
@@ -20,10 +22,10 @@ for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-b
 done
 [ -n "$launcher" ] || { echo "FAIL: no at-spi-bus-launcher (Debian: at-spi2-core)" >&2; exit 1; }
 . "$(dirname "$0")/session.sh"
-start_display 200 259 1024x768
+start_display 200 259 1024x768 -noreset
 export XDG_RUNTIME_DIR=$work HOME=$work
 eval "$(dbus-launch --sh-syntax)"
-"$launcher" >/dev/null 2>&1 &
+"$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
 status() { gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus "$@"; }
 until_ok 20 status --method org.a11y.Bus.GetAddress || { echo "FAIL: no accessibility bus" >&2; exit 1; }
@@ -42,39 +44,77 @@ for test in "${tests[@]}"; do
     QT_QPA_PLATFORM=xcb "$test" || fail "$(basename "$test") on the accessibility bus"
 done
 
-# The desktop's switch stays off, as on a desktop with no screen reader. Unset, a game on Qt before 6.8 joins
-# the bus all the same, so that a screen reader started later finds it (that Qt never asks again).
-status --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<false>' >/dev/null
-qt_version=$(qmake6 -query QT_VERSION 2>/dev/null || echo unknown)
-before68=0
-dpkg --compare-versions "$qt_version" lt 6.8 2>/dev/null && before68=1
-for setting in unset 0 1; do
+# The game's own entries among the registry's applications, and its own connections to the accessibility bus,
+# by the process each belongs to.
+on_bus() { DBUS_SESSION_BUS_ADDRESS=$address gdbus call --session "$@" 2>/dev/null; }
+pid_of() {
+    on_bus --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | grep -o '[0-9]\+' | tail -1
+}
+count_of() { # count_of PID NAME...: how many of the bus names belong to PID
+    local pid=$1 n=0 name
+    shift
+    for name in "$@"; do [ "$(pid_of "$name")" = "$pid" ] && n=$((n + 1)); done
+    echo "$n"
+}
+registrations() {
+    # shellcheck disable=SC2046 # one bus name a word
+    count_of "$1" $(registered | grep -o "':[0-9.]*'" | tr -d "'")
+}
+connections() {
+    # shellcheck disable=SC2046
+    count_of "$1" $(on_bus --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.ListNames | grep -o "':[0-9.]*'" | tr -d "'")
+}
+switch() { status --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled "<$1>" >/dev/null; }
+
+# check SETTING SWITCH [ON-MID-GAME]: starts the game with QT_LINUX_ACCESSIBILITY_ALWAYS_ON as SETTING (or
+# unset), the desktop's switch as SWITCH (true, false) and, given the third word, turns the switch on once the
+# game is up; then the game must be on the bus (unset, 1) or off it (every other setting).
+check() {
+    local setting=$1 what="QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$1, the switch $2${3:+, on mid-game}" pid regs conns
+    switch "$2"
     if [ "$setting" = unset ]; then
         env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON "$game" >"$work/game.out" 2>&1 &
     else
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$setting "$game" >"$work/game.out" 2>&1 &
     fi
-    game_pid=$!
+    pid=$!
     if ! until_ok 20 xdotool search --onlyvisible --name '^New Players$'; then
-        fail "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$setting: no name prompt; the game says: $(cat "$work/game.out")"
+        fail "$what: no name prompt; the game says: $(cat "$work/game.out")"
     else
-        # Qt joins the bus before the first box opens, or never.
-        until_ok 5 sh -c "$(declare -f registered); address='$address'; registered | grep -q objectpath"
-        joined=$(registered | grep -c objectpath)
-        if [ "$setting" = 0 ] && [ "$joined" != 0 ]; then
-            fail "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=0: the game joined the accessibility bus: $(registered)"
-        elif [ "$setting" = unset ] && [ "$before68" = 1 ] && [ "$joined" = 0 ]; then
-            fail "Qt $qt_version, the variable unset: the game did not join the bus a late screen reader uses"
-        elif [ "$setting" = 1 ] && [ "$joined" = 0 ]; then
-            fail "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1: the game did not join the accessibility bus"
-        else
-            echo "ok: QT_LINUX_ACCESSIBILITY_ALWAYS_ON=$setting: on the bus: $joined"
-        fi
+        [ -n "${3:-}" ] && switch true
+        xprop -root AT_SPI_BUS | grep -q unix: || fail "$what: no AT_SPI_BUS on the root window"
+        # Qt joins the bus before the first box opens, or, after a switch turned on, a moment later.
+        case $setting in
+        unset | 1)
+            until_ok 5 sh -c "[ \"\$($(declare -f on_bus pid_of count_of registered registrations); \
+                address='$address'; registrations $pid)\" -gt 0 ]"
+            regs=$(registrations "$pid")
+            conns=$(connections "$pid")
+            [ "$regs" -gt 0 ] && [ "$conns" -gt 0 ] || fail "$what: the game is not on the bus ($regs, $conns)"
+            ;;
+        *)
+            sleep 1
+            regs=$(registrations "$pid")
+            conns=$(connections "$pid")
+            [ "$regs" = 0 ] && [ "$conns" = 0 ] ||
+                fail "$what: the game joined the bus: registered $regs times, $conns connection(s) of its own"
+            ;;
+        esac
+        echo "ok: $what: registered $regs, connections $conns"
     fi
-    kill "$game_pid" 2>/dev/null
-    wait "$game_pid" 2>/dev/null
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
     until_ok 10 sh -c "! xdotool search --onlyvisible --name '^New Players\$'"
-done
+}
+
+echo "== the game and the bus"
+check unset false
+check 1 false
+for setting in 0 false no off; do check "$setting" true; done
+check 0 false
+check off false on-mid-game
 
 [ "$failures" = 0 ] || { echo "FAILED: $failures problem(s)" >&2; exit 1; }
 echo "PASSED"
