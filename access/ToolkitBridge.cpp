@@ -46,11 +46,52 @@ void ToolkitBridge::prepareEnvironment()
     }
 }
 
-// Qt's bridge starts now, with the switch as set, and not at the first question some widget asks of it.
+// Whether the desktop runs an accessibility bus (asked of the session bus, which would start one on a plain
+// question for its address) whose registry answers: nothing when there is no bus.
+static std::optional<bool> registryAnswers()
+{
+    const QDBusConnection session = QDBusConnection::sessionBus();
+    const QString launcher = QStringLiteral("org.a11y.Bus");
+    if (!session.isConnected() ||
+        !ToolkitBridge::ask(session, QStringLiteral("org.freedesktop.DBus"),
+                            QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("org.freedesktop.DBus"),
+                            QStringLiteral("NameHasOwner"), {launcher})
+             .toBool())
+        return std::nullopt;
+    const QString address = ToolkitBridge::ask(session, launcher, QStringLiteral("/org/a11y/bus"), launcher,
+                                               QStringLiteral("GetAddress"))
+                                .toString();
+    if (address.isEmpty())
+        return std::nullopt;
+    const QString probe = QStringLiteral("brindlow-registry-probe");
+    bool answers = false;
+    {
+        const QDBusConnection bus = QDBusConnection::connectToBus(address, probe);
+        answers = bus.isConnected() &&
+                  ToolkitBridge::ask(bus, QStringLiteral("org.a11y.atspi.Registry"),
+                                     QStringLiteral("/org/a11y/atspi/registry"),
+                                     QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"))
+                      .isValid();
+    }
+    QDBusConnection::disconnectFromBus(probe);
+    return answers;
+}
+
+// Qt's bridge starts now, and not at the first question some widget asks of it. A registry that does not
+// answer would hold the start-up for as long as Qt's own calls to it wait (25 s each): the game then stays
+// off the bus, as it does without one. Before Qt 6.8, the game asks Qt to join a bus whose registry answers
+// (Qt's own variable, when the player has not set it), so that a screen reader started later finds the game.
 void ToolkitBridge::start()
 {
-    if (!switchedOff && joinForLateReader())
-        setForBridge("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", QByteArray("1"));
+    const bool playerChose = switchedOff || qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") ||
+                             !qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS");
+    if (!playerChose) {
+        const std::optional<bool> answers = registryAnswers();
+        if (answers == false)
+            setForBridge("AT_SPI_BUS_ADDRESS", QByteArray("disabled:"));
+        else if (answers == true && !followsTheSwitch)
+            setForBridge("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", QByteArray("1"));
+    }
     QAccessible::isActive();
     for (const auto& [name, value] : saved) {
         if (value)
@@ -64,7 +105,7 @@ void ToolkitBridge::start()
 QVariant ToolkitBridge::ask(const QDBusConnection& bus, const QString& service, const QString& path,
                             const QString& interface, const QString& method, const QVariantList& arguments)
 {
-    constexpr int AnswerMs = 100;
+    constexpr int AnswerMs = 80;
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
     call.setArguments(arguments);
     const QDBusMessage answer = bus.call(call, QDBus::Block, AnswerMs);

@@ -39,25 +39,22 @@ void prepareEnvironment();
 void start();
 
 // Asks `method` of a service on a bus and gives the first value it answers (true when it answers with none),
-// or nothing when no answer comes within a tenth of a second: a desktop component that hangs costs the game
+// or nothing when no answer comes within 80 ms: a desktop component that hangs costs the game
 // no more. Never between a press and the painting of its checker.
 QVariant ask(const QDBusConnection& bus, const QString& service, const QString& path,
              const QString& interface, const QString& method, const QVariantList& arguments = {});
 
+// Whether this Qt follows the desktop's accessibility switch while the game runs, so that a screen reader
+// started later finds the game by itself. Qt before 6.8 asks once, as its first window opens, and never
+// again.
+constexpr bool followsTheSwitch = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// Whether Qt is to join the accessibility bus although the desktop's switch is off.
-bool joinForLateReader();
 void describeBox(QWidget& box, const QString& text);
 void say(QWidget* board, const QString& news);
 // The board's child that carries its news, never on screen; none where Qt speaks news itself.
 QAccessibleInterface* newsOf(QWidget* board);
 #else
-// This Qt follows the desktop's accessibility switch while the game runs, so a screen reader started later
-// finds the game by itself.
-inline bool joinForLateReader()
-{
-    return false;
-}
 // The screen reader of this Qt's time (Orca 48) reads a box's text from its description, and when there is
 // none it skips a label of fewer than three words ("ANN WINS!").
 inline void describeBox(QWidget& box, const QString& text)
