@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Builds the Debian package for the Debian release it runs on, checks it with lintian (any error or warning
-# fails) and leaves it in dist/.
+# fails) and leaves it in dist/, with dist/brindlow.deb naming it on every release.
 #
 # dpkg-buildpackage writes its results beside the source tree, and the parent of a clone may not be writable
 # (in CI, for one); so the package is built from a copy of the work tree in a scratch directory, which also
@@ -47,5 +47,7 @@ mv "$scratch"/*.deb "$scratch"/*.buildinfo "$scratch"/*.changes dist/
 mv "$scratch/build.log" "dist/build_$build_version.log"
 echo "== lintian"
 lintian --info --fail-on error,warning "dist/brindlow_${build_version}_$(dpkg --print-architecture).changes"
+# dist/brindlow.deb is the package just built, whatever the release calls it: one name for the install command.
+ln -sf "brindlow_${build_version}_$(dpkg --print-architecture).deb" dist/brindlow.deb
 echo "Built for $release:"
-ls -l dist/brindlow*_"$build_version"_*.deb
+ls -l dist/brindlow*_"$build_version"_*.deb dist/brindlow.deb
