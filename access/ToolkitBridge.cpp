@@ -46,9 +46,27 @@ void ToolkitBridge::prepareEnvironment()
     }
 }
 
+namespace {
+
+QtMessageHandler standardMessages = nullptr;
+
+// A screen reader goes on asking about the objects of a box for a moment after the box has closed and is
+// gone: Orca 48 and 51 keep the closed box as their active window and its field as their focus until the
+// next focus event, and look again at each event in between (their focus_manager and ax_object: "has broken
+// ancestry"). Qt's bridge warns once for each such question, thousands of lines in a game; those alone are
+// left out of the game's standard error.
+void withoutQuestionsAboutClosedBoxes(QtMsgType type, const QMessageLogContext& context,
+                                      const QString& message)
+{
+    if (context.category != nullptr && qstrcmp(context.category, "qt.accessibility.atspi") == 0 &&
+        message.startsWith(u"Could not find accessible on path"))
+        return;
+    standardMessages(type, context, message);
+}
+
 // Whether the desktop runs an accessibility bus (asked of the session bus, which would start one on a plain
 // question for its address) whose registry answers: nothing when there is no bus.
-static std::optional<bool> registryAnswers()
+std::optional<bool> registryAnswers()
 {
     const QDBusConnection session = QDBusConnection::sessionBus();
     const QString launcher = QStringLiteral("org.a11y.Bus");
@@ -77,6 +95,8 @@ static std::optional<bool> registryAnswers()
     return answers;
 }
 
+} // namespace
+
 // Qt's bridge starts now, and not at the first question some widget asks of it. A registry that does not
 // answer would hold the start-up for as long as Qt's own calls to it wait (25 s each): the game then stays
 // off the bus, as it does without one. Before Qt 6.8, the game asks Qt to join a bus whose registry answers
@@ -92,6 +112,7 @@ void ToolkitBridge::start()
         else if (answers == true && !followsTheSwitch)
             setForBridge("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", QByteArray("1"));
     }
+    standardMessages = qInstallMessageHandler(withoutQuestionsAboutClosedBoxes);
     QAccessible::isActive();
     for (const auto& [name, value] : saved) {
         if (value)
