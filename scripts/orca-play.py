@@ -24,7 +24,7 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 warnings.simplefilter("ignore", DeprecationWarning)
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 # ---------------------------------------------------------------------------------------------------------
 # What the game says. Everything Orca is expected to speak is here.
@@ -313,14 +313,70 @@ class Keyboard:
             self.xtst.XTestFakeKeyEvent(self.display, code, 0, 0)
         self.x11.XFlush(self.display)
 
+    def type(self, text):
+        xdotool("type", "--delay", "60", text)
+
+    def window_open(self, title):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
+                              capture_output=True, timeout=20).returncode == 0
+
+
+class CompositorKeyboard:
+    """Presses keys through the compositor's remote-desktop interface (GNOME's mutter), as a keyboard sends
+    them, for a Wayland session; windows are found through AT-SPI. A sighted partner's clicks need a screen
+    cast stream to place the pointer, so on this session every move is made by keyboard."""
+
+    KEYSYMS = {"Insert": 0xff63, "Control_L": 0xffe3, "ctrl": 0xffe3, "Shift_L": 0xffe1, "shift": 0xffe1,
+               "alt": 0xffe9, "Return": 0xff0d, "KP_Divide": 0xffaf, "KP_Left": 0xff96, "KP_Right": 0xff98,
+               "Left": 0xff51, "Right": 0xff53, "Escape": 0xff1b}
+    clicks = False
+
+    def __init__(self):
+        self.bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+        self.session = self._call("/org/gnome/Mutter/RemoteDesktop", "org.gnome.Mutter.RemoteDesktop",
+                                  "CreateSession", None).unpack()[0]
+        self._call(self.session, "org.gnome.Mutter.RemoteDesktop.Session", "Start", None)
+        self.chord("Shift_L")  # the seat has no keyboard until the virtual one has pressed a key
+
+    def _call(self, path, interface, method, args):
+        return self.bus.call_sync("org.gnome.Mutter.RemoteDesktop", path, interface, method, args, None,
+                                  Gio.DBusCallFlags.NONE, 5000, None)
+
+    def chord(self, *names, hold=0.0):
+        keysyms = [self.KEYSYMS.get(name, ord(name[0]) if len(name) == 1 else None) for name in names]
+        if None in keysyms:
+            raise SystemExit(f"FAIL: no keysym for one of {names!r}")
+        for pressed in (True, False):
+            for keysym in keysyms if pressed else reversed(keysyms):
+                self._call(self.session, "org.gnome.Mutter.RemoteDesktop.Session", "NotifyKeyboardKeysym",
+                           GLib.Variant("(ub)", (keysym, pressed)))
+            if pressed:
+                time.sleep(hold)
+
+    def type(self, text):
+        for char in text:
+            self.chord(char, hold=0.03)
+
+    def window_open(self, title):
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is None or app.get_name() != "brindlow":
+                continue
+            for j in range(app.get_child_count()):
+                window = app.get_child_at_index(j)
+                if window is not None and window.get_name() == title and \
+                        window.get_state_set().contains(Atspi.StateType.SHOWING):
+                    return True
+        return False
+
 
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=20)
 
 
 def window_open(title):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
-                          capture_output=True, timeout=20).returncode == 0
+    return KEYBOARD.window_open(title)
 
 
 def wait_until(test, timeout):
@@ -416,6 +472,8 @@ class Player:
         if before != self.cells:
             fail(f"before move {number} the board changed on its own: {self.cells} became {before}")
             self.cells = before
+        if mouse and not getattr(self.keyboard, "clicks", True):
+            mouse = False  # no pointer to place: the partner's move is made by keyboard
         stacking = not mouse and self.column == column
         if mouse:
             x, y = self.board.centre(column - 1)
@@ -564,6 +622,8 @@ class Player:
 KEY_ECHOES = ("slash", "dash", "minus", "return", "insert", "left control", "right control", "left shift")
 # Orca 51 says these without the trailing blank.
 KEY_ECHOES_51 = ("/", "insert", "escape", "return", "left", "right", "control", "left control")
+PLATFORM = "xcb"  # Qt's platform for the game, as the desktop starts it
+KEYBOARD = None  # how keys are pressed and windows found in this session
 ORCA_51 = False  # whether the running Orca is 51 or later
 ORCA_43 = False  # whether it is 43 (Debian 12)
 # Orca 43 stacks by clicking the focused cell outside its flat review and reads the pointer back at once; on a
@@ -587,7 +647,7 @@ def enter_names(speech, keyboard, first):
             raise SystemExit(1)
         speech.show()
         say(f"== type {name}, Return")
-        xdotool("type", "--delay", "60", name)
+        keyboard.type(name)
         keyboard.chord("Return")
 
 
@@ -599,7 +659,7 @@ def play_floor(path, speech, keyboard, by_object):
     bench/TableFloor.cpp). Gives the ms from each key sent to the new current cell spoken."""
     say("======== the floor: a bare Qt table, pressed with the same key")
     mark = speech.mark()
-    floor = subprocess.Popen([path], env=dict(os.environ, QT_QPA_PLATFORM="xcb"), stdout=subprocess.DEVNULL,
+    floor = subprocess.Popen([path], env=dict(os.environ, QT_QPA_PLATFORM=PLATFORM), stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL)
     times = []
     if speech.wait(mark, lambda s: contains(s, "Column 4, row 6: empty"), 30) is None:
@@ -628,18 +688,24 @@ def main():
     parser.add_argument("--log", required=True)
     parser.add_argument("--game", required=True)
     parser.add_argument("--orca-pid", type=int, required=True)
+    parser.add_argument("--session", default="x11", help="x11 (Xvfb and openbox), or gnome (Wayland)")
     parser.add_argument("--floor", help="a bare Qt table to measure the landing's latency against")
     args = parser.parse_args()
+    global KEYBOARD, PLATFORM
+    PLATFORM = "wayland" if args.session == "gnome" else "xcb"
     speech = Speech(args.log)
 
     say("== Orca starts")
     if speech.wait(0, lambda s: len(s) > 0, 60) is None:
         raise SystemExit("FAIL: Orca said nothing within 60 s of starting")
     speech.show()
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb")  # started as the desktop starts it
+    keyboard = KEYBOARD = CompositorKeyboard() if args.session == "gnome" else Keyboard()
+    if args.session == "gnome":
+        keyboard.chord("Escape")  # out of GNOME Shell's overview, where it starts, to the desktop
+        time.sleep(1.0)
+    env = dict(os.environ, QT_QPA_PLATFORM=PLATFORM)  # started as the desktop starts it
     game = subprocess.Popen([args.game], env=env, stdout=open("game.log", "w"), stderr=subprocess.STDOUT)
     board = Board()
-    keyboard = Keyboard()
     global ORCA_51, ORCA_43
     version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
     found = re.search(r"(\d+)\.", version)

@@ -26,6 +26,7 @@ if [ "${1:-}" != "--inside" ]; then
     . scripts/packages.sh
     # shellcheck disable=SC2086 # a list of package names
     ensure_packages $ORCA_PACKAGES
+    [ "${ORCA_SESSION:-x11}" != gnome ] || ensure_packages $GNOME_PACKAGES
     game=$(realpath "${1:-build/brindlow}")
     [ -x "$game" ] || { echo "no game at $game: build it first" >&2; exit 1; }
     # Status 77 tells the test runner that the run was skipped.
@@ -69,18 +70,42 @@ wait_for() {
     done
 }
 
-export DISPLAY=:1
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >xvfb.log 2>&1 &
-wait_for 20 xdpyinfo || { echo "FAIL: the X server did not start" >&2; cat xvfb.log >&2; exit 1; }
-eval "$(dbus-launch --sh-syntax)"
-export DBUS_SESSION_BUS_ADDRESS
 # The accessibility bus, switched on for every toolkit in this session.
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-wait_for 20 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress ||
-    { echo "FAIL: the accessibility bus did not start" >&2; exit 1; }
-gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
-    --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null
-openbox >/dev/null 2>&1 &
+accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    wait_for 20 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+        --method org.a11y.Bus.GetAddress || { echo "FAIL: the accessibility bus did not start" >&2; exit 1; }
+    gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+        --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled '<true>' >/dev/null
+}
+
+if [ "${ORCA_SESSION:-x11}" = gnome ]; then
+    # GNOME's Wayland session, as a player has it: GNOME Shell without a screen, which wants a system bus (a
+    # private one) and the X socket folder for its Xwayland, where it runs one (Orca 48 reads its keymap
+    # there). The game is a native Wayland client.
+    mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
+    dbus-daemon --session --address="unix:path=$work/system-bus" --fork --nopidfile
+    export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system-bus
+    eval "$(dbus-launch --sh-syntax)"
+    export DBUS_SESSION_BUS_ADDRESS
+    accessibility_bus
+    gnome-shell --headless --wayland --virtual-monitor 1024x768 >shell.log 2>&1 &
+    wait_for 60 test -S "$XDG_RUNTIME_DIR/wayland-0" ||
+        { echo "FAIL: no GNOME Shell" >&2; cat shell.log >&2; exit 1; }
+    export WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland
+    unset DISPLAY
+    for socket in /tmp/.X11-unix/X*; do [ -S "$socket" ] && export DISPLAY=":${socket##*/X}"; done
+    wait_for 30 gdbus introspect --session --dest org.gnome.Mutter.RemoteDesktop \
+        --object-path /org/gnome/Mutter/RemoteDesktop || { echo "FAIL: no remote desktop" >&2; exit 1; }
+else
+    export DISPLAY=:1
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >xvfb.log 2>&1 &
+    wait_for 20 xdpyinfo || { echo "FAIL: the X server did not start" >&2; cat xvfb.log >&2; exit 1; }
+    eval "$(dbus-launch --sh-syntax)"
+    export DBUS_SESSION_BUS_ADDRESS
+    accessibility_bus
+    openbox >/dev/null 2>&1 &
+fi
 # No speech-dispatcher: the namespace has no sound, and one with a synthesizer (speech-dispatcher-espeak-ng)
 # stops answering Orca after a few sentences, which stops Orca. Without it Orca still writes every sentence
 # to its debug log, which is what the run listens to.
@@ -98,4 +123,5 @@ EOF
 orca -u "$work/prefs" --debug-file "$work/orca.log" >orca.out 2>&1 &
 floor=()
 [ -x "$work/table_floor" ] && floor=(--floor "$work/table_floor")
-exec /usr/bin/python3 orca-play.py --log "$work/orca.log" --game "$work/brindlow" --orca-pid "$!" "${floor[@]}"
+exec /usr/bin/python3 orca-play.py --log "$work/orca.log" --game "$work/brindlow" --orca-pid "$!" \
+    --session "${ORCA_SESSION:-x11}" "${floor[@]}"
