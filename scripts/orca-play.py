@@ -695,11 +695,11 @@ def main():
     PLATFORM = "wayland" if args.session == "gnome" else "xcb"
     speech = Speech(args.log)
 
+    keyboard = KEYBOARD = CompositorKeyboard() if args.session == "gnome" else Keyboard()
     say("== Orca starts")
     if speech.wait(0, lambda s: len(s) > 0, 60) is None:
         raise SystemExit("FAIL: Orca said nothing within 60 s of starting")
     speech.show()
-    keyboard = KEYBOARD = CompositorKeyboard() if args.session == "gnome" else Keyboard()
     if args.session == "gnome":
         keyboard.chord("Escape")  # out of GNOME Shell's overview, where it starts, to the desktop
         time.sleep(1.0)
