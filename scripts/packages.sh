@@ -9,8 +9,8 @@ BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin"
 # Orca itself) with procps; gdbus with libglib2.0-bin.
 ORCA_PACKAGES="util-linux mount procps python3 python3-gi gir1.2-atspi-2.0 xvfb x11-utils xdotool openbox orca
     at-spi2-core dbus dbus-x11 libglib2.0-bin"
-# GNOME's Wayland session for ORCA_SESSION=gnome ./scripts/orca-speech.sh.
-GNOME_PACKAGES="gnome-shell qt6-wayland"
+# GNOME's Wayland session for ORCA_SESSION=gnome ./scripts/orca-speech.sh (Xwayland for Orca 48's keymap).
+GNOME_PACKAGES="gnome-shell xwayland qt6-wayland"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland
     $ORCA_PACKAGES"
