@@ -247,6 +247,11 @@ Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRec
     Q_UNUSED(installed);
     served().insert(board, this);
     connect(board, &QObject::destroyed, [board] { served().remove(board); });
+    // Qt may have made the board a plain widget's interface as the window was built (Qt 6.11 does): it goes,
+    // so that the board is the table from the next question on.
+    QAccessibleInterface* const made = QAccessible::queryAccessibleInterface(board);
+    if (made != nullptr && dynamic_cast<Table*>(made) == nullptr)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     board->setAccessibleName(QString::fromLatin1(BoardName));
     board->setAccessibleDescription(QString::fromLatin1(BoardDescription));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -266,7 +271,8 @@ int Assistive::cellAt(QPointF at) const
 
 QAccessibleInterface* Assistive::cell(int cell) const
 {
-    return static_cast<Table*>(QAccessible::queryAccessibleInterface(view))->cellAt(cell);
+    auto* table = dynamic_cast<Table*>(QAccessible::queryAccessibleInterface(view));
+    return table != nullptr ? table->cellAt(cell) : nullptr;
 }
 
 // Qt tells a screen reader only of what it asked to hear, and nothing while none listens.
@@ -280,8 +286,10 @@ void Assistive::say(const QString& news)
 // focus, which is the news of the move and starts a screen reader's review afresh from it.
 void Assistive::cellShown(int cell)
 {
-    QAccessibleEvent renamed(this->cell(cell), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
+    if (QAccessibleInterface* const shown = this->cell(cell)) {
+        QAccessibleEvent renamed(shown, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
     if (form.Shape1[cell].FillColor == frmBrindlow::EmptyColor)
         return;
     landed = cell;
@@ -352,6 +360,8 @@ void Assistive::boardHasKeyboard()
 
 void Assistive::focusCurrent()
 {
-    QAccessibleEvent focused(cell(current), QAccessible::Focus);
-    QAccessible::updateAccessibility(&focused);
+    if (QAccessibleInterface* const focus = cell(current)) {
+        QAccessibleEvent focused(focus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
 }
