@@ -308,6 +308,13 @@ TEST(WindowAtEveryScale, AssistiveTechnologyReadsTheWindow)
         EXPECT_EQ(table->child(cell)->text(QAccessible::Name), name);
         EXPECT_EQ(table->child(cell)->rect(), QRect(board->mapToGlobal(circleTopLeft), QSize(41, 41)));
     }
+
+    // A board that Qt gave a plain widget's interface before it was served (Qt 6.11 does, as the window is
+    // built) is the table all the same.
+    QWidget early;
+    ASSERT_EQ(QAccessible::queryAccessibleInterface(&early)->role(), QAccessible::Client);
+    Assistive served(&early, window.form(), [](int) { return QRectF(0, 0, 10, 10); });
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&early)->role(), QAccessible::Table);
 }
 
 TEST(WindowAtEveryScale, PressesReachTheirColumns)
