@@ -7,17 +7,16 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QHash>
 #include <QMouseEvent>
 
 #include <array>
 
 namespace {
 
-// Every word the player hears of the board; the status line and the boxes speak for themselves. Rows are
-// counted from the bottom, where a checker lands first. A cell names its column first (the column is what a
-// press chooses), then its row, then what it holds: "Column 4, row 1: black". The cell a checker just landed
-// in takes the focus, so its name is also the news of the move.
+// Every word the player hears of the board; the status line and the boxes speak for themselves. A cell names
+// its column first (what a press chooses), then its row counted from the bottom, where a checker lands first,
+// then what it holds: "Column 4, row 1: black". As the cell a checker lands in takes the focus, its name is
+// also the news of the move.
 QString columnName(int column)
 {
     return QStringLiteral("Column %1").arg(column + 1);
@@ -50,23 +49,17 @@ std::unique_ptr<ReaderWorkarounds>& workarounds()
     return inUse;
 }
 
-QHash<QObject*, Assistive*>& served()
-{
-    static QHash<QObject*, Assistive*> boards;
-    return boards;
-}
-
 } // namespace
 
-// One circle of the board. Its one action presses it, which drops a checker in its column as a click on it
-// does. It is a picture rather than a table cell because screen readers step through a table cell's name word
-// by word in their review of the screen, and a player looking for a column should hear one cell per step.
+// One circle of the board; its one action presses it, as a click does. A picture rather than a table cell:
+// screen readers review a table cell's name word by word, and a player looking for a column should hear one
+// cell per step.
 class Assistive::Cell : public LeafAccessible,
                         public QAccessibleTableCellInterface,
                         public QAccessibleActionInterface
 {
   public:
-    Cell(QAccessibleInterface* table, Assistive* board, int cell) : table_(table), board(board), index(cell)
+    Cell(QAccessibleInterface* table, Assistive* board, int cell) : index(cell), table_(table), board(board)
     {
     }
 
@@ -75,7 +68,7 @@ class Assistive::Cell : public LeafAccessible,
     {
         return t == QAccessible::Name ? cellName(board->form, index) : QString();
     }
-    // Exactly the painted circle, so that a screen reader's click lands on the circle and in its column.
+    // The painted circle, so that a screen reader's click lands in its column.
     QRect rect() const override
     {
         const QRect shown = board->cellCircle(index).toRect();
@@ -111,8 +104,8 @@ class Assistive::Cell : public LeafAccessible,
 
     QStringList actionNames() const override { return {pressAction()}; }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
-    // A press posted on the circle, so that the command is answered before the move is made (a box it opens
-    // must not hold the reply back); the window asks about it again as it arrives, as a box may have opened.
+    // A press posted on the circle: the command is answered before a box the move opens can hold the reply
+    // back, and the window asks about the press again as it arrives.
     void doAction(const QString& name) override
     {
         if (name != pressAction() || board->boxOpen || QApplication::activeModalWidget() != nullptr ||
@@ -124,15 +117,15 @@ class Assistive::Cell : public LeafAccessible,
                                                                  Qt::LeftButton, Qt::NoModifier));
     }
 
+    const int index;
+
   private:
     QAccessibleInterface* const table_;
     Assistive* const board;
-    const int index;
 };
 
-// The board as a table of 6 rows and 7 columns, row index 0 at the top. Its children are the 42 cells in
-// reading order, then the status line drawn on the board, then what this Qt needs to carry news (nothing
-// from Qt 6.8 on).
+// The board as a table of 6 rows and 7 columns, row 0 at the top. Its children are the 42 cells in reading
+// order, the status line drawn on the board, and what this Qt needs to carry news (nothing from Qt 6.8 on).
 class Assistive::Table : public QAccessibleWidget, public QAccessibleTableInterface
 {
   public:
@@ -160,10 +153,8 @@ class Assistive::Table : public QAccessibleWidget, public QAccessibleTableInterf
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int cell = 0; cell < frmBrindlow::CellCount; ++cell) {
-            if (cellIds[cell] != 0 && QAccessible::accessibleInterface(cellIds[cell]) == child)
-                return cell;
-        }
+        if (const auto* cell = dynamic_cast<const Cell*>(child))
+            return cell->index;
         if (child != nullptr && child == news())
             return frmBrindlow::CellCount + widgets();
         const int index = QAccessibleWidget::indexOfChild(child);
@@ -239,16 +230,17 @@ Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRec
 {
     static const bool installed = [] {
         QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
-            Assistive* served = ::served().value(object);
-            return served != nullptr ? new Table(served) : nullptr;
+            for (QObject* const child : object->children()) {
+                if (auto* const served = dynamic_cast<Assistive*>(child))
+                    return new Table(served);
+            }
+            return nullptr;
         });
         return true;
     }();
     Q_UNUSED(installed);
-    served().insert(board, this);
-    connect(board, &QObject::destroyed, [board] { served().remove(board); });
-    // Qt may have made the board a plain widget's interface as the window was built (Qt 6.11 does): it goes,
-    // so that the board is the table from the next question on.
+    // Qt 6.11 may have made the board a plain widget's interface as the window was built: it goes, so that
+    // the board is the table from the next question on.
     QAccessibleInterface* const made = QAccessible::queryAccessibleInterface(board);
     if (made != nullptr && dynamic_cast<Table*>(made) == nullptr)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
@@ -269,10 +261,13 @@ int Assistive::cellAt(QPointF at) const
     return -1;
 }
 
-QAccessibleInterface* Assistive::cell(int cell) const
+void Assistive::send(int cell, QAccessible::Event type) const
 {
-    auto* table = dynamic_cast<Table*>(QAccessible::queryAccessibleInterface(view));
-    return table != nullptr ? table->cellAt(cell) : nullptr;
+    const auto* table = dynamic_cast<Table*>(QAccessible::queryAccessibleInterface(view));
+    if (QAccessibleInterface* const about = table != nullptr ? table->cellAt(cell) : nullptr) {
+        QAccessibleEvent event(about, type);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // Qt tells a screen reader only of what it asked to hear, and nothing while none listens.
@@ -283,13 +278,10 @@ void Assistive::say(const QString& news)
 }
 
 // A cell shown anew tells of its new name; the cell a checker landed in then becomes current and takes the
-// focus, which is the news of the move and starts a screen reader's review afresh from it.
+// focus, which is the news of the move and starts a screen reader's review afresh there.
 void Assistive::cellShown(int cell)
 {
-    if (QAccessibleInterface* const shown = this->cell(cell)) {
-        QAccessibleEvent renamed(shown, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renamed);
-    }
+    send(cell, QAccessible::NameChanged);
     if (form.Shape1[cell].FillColor == frmBrindlow::EmptyColor)
         return;
     landed = cell;
@@ -303,7 +295,7 @@ void Assistive::focusLanding(int cell)
     current = cell;
     landingWaits = false;
     if (view->hasFocus())
-        focusCurrent();
+        send(current, QAccessible::Focus);
     say(std::exchange(afterLanding, {}));
 }
 
@@ -347,21 +339,13 @@ void Assistive::boxClosed()
     QMetaObject::invokeMethod(this, commandDone, Qt::QueuedConnection);
 }
 
-// The board has the keyboard: at start-up, after every box, back from another window. Its current cell has
-// the focus, and whose turn it is is told. Not while the next box of the same command is about to open (the
-// window manager may hand the window the keyboard between two boxes): that box comes first.
+// The board has the keyboard (at start-up, after every box, back from another window): its current cell has
+// the focus, and whose turn it is is told. Not while the next box of the same command is about to open: a
+// window manager may hand the window the keyboard between two boxes.
 void Assistive::boardHasKeyboard()
 {
     if (!view->hasFocus() || boxOpen || QApplication::activeModalWidget() != nullptr)
         return;
-    focusCurrent();
+    send(current, QAccessible::Focus);
     say(form.lblturn.Caption);
-}
-
-void Assistive::focusCurrent()
-{
-    if (QAccessibleInterface* const focus = cell(current)) {
-        QAccessibleEvent focused(focus, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focused);
-    }
 }

@@ -6,6 +6,7 @@
 
 #include "access/ReaderWorkarounds.h"
 
+#include <QAccessible>
 #include <QObject>
 #include <QRectF>
 
@@ -13,7 +14,6 @@
 #include <memory>
 
 class frmBrindlow;
-class QAccessibleInterface;
 
 class Assistive : public QObject
 {
@@ -41,10 +41,9 @@ class Assistive : public QObject
     class Cell;
 
     int cellAt(QPointF at) const;
-    QAccessibleInterface* cell(int cell) const;
+    void send(int cell, QAccessible::Event type) const;
     void say(const QString& news);
     void focusLanding(int cell);
-    void focusCurrent();
     void boardHasKeyboard();
 
     QWidget* const view;
@@ -53,13 +52,11 @@ class Assistive : public QObject
     // The cell that has the focus while the board has the keyboard: column 4, row 1 until a checker lands,
     // then the cell the last checker landed in.
     int current = 38;
-    // Where the checker of the press being handled landed (-1: nowhere), and whether a box told what
-    // followed.
+    // Where the checker of the press being handled landed (-1: nowhere); whether a box told what followed.
     int landed = -1;
     bool boxTold = false;
     bool landingWaits = false; // for the screen reader in use, and what follows the landing with it
     QString afterLanding;
     bool boxOpen = false;
-    // A box closed and the event loop has not run since: a box opening now belongs to the same command.
-    bool boxJustClosed = false;
+    bool boxJustClosed = false; // and the event loop has not run since: a box opening now is the same command
 };

@@ -6,7 +6,6 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineF>
 #include <QTimer>
@@ -48,13 +47,6 @@ bool someoneListens()
 
 Orca43::Orca43(std::function<qint64()> clock) : clock(std::move(clock))
 {
-    if (!this->clock) {
-        this->clock = [timer = std::make_shared<QElapsedTimer>()] {
-            if (!timer->isValid())
-                timer->start();
-            return timer->elapsed();
-        };
-    }
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, [this] { release(); });
 }

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
-// What Orca 43 (Debian 12) needs beyond what every screen reader reads; it goes with Orca 43 (see
-// docs/accessibility.md, which quotes the debug log lines that show each need):
-// - one move for one command, though Orca 43 may click a cell twice and press its action when it reads the
-//   pointer back too soon;
-// - the landing told when it is the very cell clicked: Orca 43 takes a focused cell under its click as its
-//   focus without a word, so that landing's focus waits until Orca has looked there and read its state;
-// - a box right after news waits a moment while someone listens: Orca 43 otherwise reads only its button.
+// What Orca 43 (Debian 12) needs beyond what every screen reader reads, and goes with it
+// (docs/accessibility.md shows each need in its debug log): one move for one command, though it may click a
+// cell twice and press its action; a landing in the very cell it clicked told once it has looked there, as it
+// takes a focused cell under its click as its focus without a word; a box right after news waiting while
+// someone listens.
 #pragma once
 
 #include "access/ReaderWorkarounds.h"
 
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <functional>
@@ -18,8 +17,8 @@
 class Orca43 : public ReaderWorkarounds
 {
   public:
-    // `clock` gives milliseconds from any fixed moment (by default the system's monotonic clock).
-    explicit Orca43(std::function<qint64()> clock = {});
+    // `clock` gives milliseconds from any fixed moment (by default the monotonic clock).
+    explicit Orca43(std::function<qint64()> clock = [] { return QDeadlineTimer::current().deadline(); });
 
     bool admits(int cell, std::optional<QPointF> fromCentre) override;
     bool landed(int cell, std::function<void()> focus) override;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Brindlow Maintainers
-// Reaching assistive technology: the one door to the desktop's buses, and what differs between Qt versions:
-// how news is spoken, how a box offers its text, and whether the game must ask Qt to join the accessibility
-// bus. Qt before 6.8 is served by ToolkitBridgeBefore68.cpp, which goes when that Qt does.
+// Reaching assistive technology: joining the accessibility bus, the one door to the desktop's buses, and what
+// differs between Qt versions. Qt before 6.8 is served by ToolkitBridgeBefore68.cpp, which goes with that Qt.
 #pragma once
 
 #include <QAccessible>
@@ -39,14 +38,13 @@ void prepareEnvironment();
 void start();
 
 // Asks `method` of a service on a bus and gives the first value it answers (true when it answers with none),
-// or nothing when no answer comes within 80 ms: a desktop component that hangs costs the game
-// no more. Never between a press and the painting of its checker.
+// or nothing when no answer comes within 80 ms: a desktop component that hangs costs the game no more. Never
+// between a press and the painting of its checker.
 QVariant ask(const QDBusConnection& bus, const QString& service, const QString& path,
              const QString& interface, const QString& method, const QVariantList& arguments = {});
 
 // Whether this Qt follows the desktop's accessibility switch while the game runs, so that a screen reader
-// started later finds the game by itself. Qt before 6.8 asks once, as its first window opens, and never
-// again.
+// started later finds the game by itself. Qt before 6.8 asks once, as its first window opens.
 constexpr bool followsTheSwitch = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
