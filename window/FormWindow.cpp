@@ -260,5 +260,4 @@ void FormWindow::start()
         move(screen->availableGeometry().center() - rect().center());
     boardView->setFocus();
     show();
-    activateWindow(); // the menu shortcuts work at once, even where no window manager hands out the focus
 }
