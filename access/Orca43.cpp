@@ -88,13 +88,14 @@ bool Orca43::landed(int cell, std::function<void()> focus)
     return false;
 }
 
-// Orca asks for the cell under its click and then reads its state; the focus moves once that answer is given.
+// Orca asks for the cell under its click and then reads its state, unless its own cache answers: a second
+// look under the same click is its next mouse event, so the first is dealt with too. The focus moves then.
 void Orca43::looked(int cell, bool state)
 {
     if (cell != pointerCell)
         return;
+    read = read || seen;
     seen = seen || !state;
-    read = read || (state && seen);
     const auto answered = [this] { release(); };
     if (read && waitingFocus)
         QMetaObject::invokeMethod(&timer, answered, Qt::QueuedConnection);
