@@ -95,9 +95,9 @@ void QtPlatform::opened(QWidget& box, const QString& text)
 }
 
 // Without a window manager nobody hands the keyboard back to the window when a box closes, and its
-// shortcuts would stay dead until the next click. It is handed back once the handler is done, which at
-// start-up is once the window shows after the players' names. A box that follows at once (the New Game
-// question after the tie) takes it instead, and a screen reader hears no window come and go between the two.
+// shortcuts would stay dead until the next click. It is handed back once the handler is done: a box that
+// follows at once (the New Game question after the tie) takes it instead, and a screen reader hears no window
+// come and go between the two.
 void QtPlatform::closed()
 {
     focusPending = true;

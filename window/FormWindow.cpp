@@ -260,4 +260,7 @@ void FormWindow::start()
         move(screen->availableGeometry().center() - rect().center());
     boardView->setFocus();
     show();
+    // The menu shortcuts work at once, even where no window manager hands out the focus (the hand-back after
+    // the players' names does it too, but only where real boxes ran).
+    activateWindow();
 }
