@@ -5,7 +5,7 @@
 // registered a listener with the registry a press sends nothing on the bus and no box waits; once one has,
 // the game is heard and the winner's box waits for it. (Qt's bridge keeps sending after the last client
 // deregisters: it never forgets a listener.)
-#include "access/ToolkitBridge.h"
+#include "BusTestSupport.h"
 #include "platform/ScriptedPlatform.h"
 #include "window/FormWindow.h"
 
@@ -29,82 +29,6 @@ void PrintTo(const QString& text, std::ostream* os)
 }
 
 namespace {
-
-const QString Registry = QStringLiteral("org.a11y.atspi.Registry");
-const QString RegistryPath = QStringLiteral("/org/a11y/atspi/registry");
-
-// The accessibility bus's address, as a screen reader finds it: from the launcher on the session bus.
-QString accessibilityBus()
-{
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(
-        QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                                       QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")));
-    return reply.arguments().value(0).toString();
-}
-
-// Stands for an assistive client on the bus: registers listeners with the registry as a screen reader does,
-// and counts the accessibility events the game's connection sends.
-class Client : public QObject
-{
-    Q_OBJECT
-
-  public:
-    explicit Client(const QString& name)
-        : name(name), bus(QDBusConnection::connectToBus(accessibilityBus(), name))
-    {
-    }
-    ~Client() override { QDBusConnection::disconnectFromBus(name); }
-
-    const QString name;
-    QDBusConnection bus;
-    int events = 0;
-    int watching = 0;
-
-    // Counts what the game sends from now on.
-    void watch(const QString& game)
-    {
-        for (const auto& [interface, name] : {std::pair{"Object", "StateChanged"},
-                                              {"Object", "PropertyChange"},
-                                              {"Object", "ChildrenChanged"},
-                                              {"Object", "Announcement"},
-                                              {"Focus", "Focus"},
-                                              {"Window", "Activate"}}) {
-            watching += bus.connect(game, QString(), QStringLiteral("org.a11y.atspi.Event.") + interface,
-                                    name, this, SLOT(sent()));
-        }
-    }
-
-    // Asks the registry to pass on `event` to this client, or to stop.
-    bool listen(const QString& event, bool on)
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(Registry, RegistryPath, Registry,
-                                                           on ? QStringLiteral("RegisterEvent")
-                                                              : QStringLiteral("DeregisterEvent"));
-        call << event;
-        if (on)
-            call << QStringList() << QString(); // from every application
-        return bus.call(call).type() == QDBusMessage::ReplyMessage;
-    }
-
-    // Waits until everything the game sent before now has arrived: the game's connection answers a question
-    // only after what it sent before.
-    void catchUp(const QString& game)
-    {
-        bool answered = false;
-        auto* reply = new QObject(this);
-        connect(reply, &QObject::destroyed, this, [&answered] { answered = true; });
-        bus.callWithCallback(QDBusMessage::createMethodCall(
-                                 game, QStringLiteral("/org/a11y/atspi/accessible/root"),
-                                 QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping")),
-                             reply, SLOT(deleteLater()), SLOT(deleteLater()));
-        EXPECT_TRUE(QTest::qWaitFor([&answered] { return answered; }, 20000))
-            << "the game's connection is silent";
-        QCoreApplication::processEvents();
-    }
-
-  public slots:
-    void sent() { ++events; }
-};
 
 QDBusConnection gameBus()
 {
@@ -344,13 +268,3 @@ TEST(AccessibilityBus, EveryPressIsHeardOnce)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ToolkitBridge::start();
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
-
-#include "AccessBusTest.moc"

@@ -4,13 +4,11 @@
 // What the game does for Orca 43: one move per command of its clicks, and a box that follows news waiting for
 // it while some screen reader listens (on the accessibility bus that access_bus_test.sh starts).
 #include "access/Orca43.h"
-#include "access/ToolkitBridge.h"
+#include "BusTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QTest>
 #include <QTimer>
 
@@ -132,27 +130,10 @@ TEST(Orca43, ABoxRightAfterNewsWaitsWhileSomeoneListens)
         << "waits with nobody listening";
     EXPECT_FALSE(waits(orca, false));
 
-    const QDBusMessage address = QDBusConnection::sessionBus().call(
-        QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                                       QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")));
-    QDBusConnection reader =
-        QDBusConnection::connectToBus(address.arguments().value(0).toString(), QStringLiteral("reader"));
-    const QString registry = QStringLiteral("org.a11y.atspi.Registry");
-    QDBusMessage listen = QDBusMessage::createMethodCall(registry, QStringLiteral("/org/a11y/atspi/registry"),
-                                                         registry, QStringLiteral("RegisterEvent"));
-    listen << QStringLiteral("object:") << QStringList() << QString();
-    ASSERT_EQ(reader.call(listen).type(), QDBusMessage::ReplyMessage);
+    Client reader(QStringLiteral("reader"));
+    ASSERT_TRUE(reader.listen(QStringLiteral("object:"), true));
     EXPECT_TRUE(waits(orca, true));
     EXPECT_FALSE(waits(orca, false));
-    QDBusConnection::disconnectFromBus(QStringLiteral("reader"));
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ToolkitBridge::start();
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
