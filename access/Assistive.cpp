@@ -17,31 +17,52 @@ namespace {
 // its column first (what a press chooses), then its row counted from the bottom, where a checker lands first,
 // then what it holds: "Column 4, row 1: black". As the cell a checker lands in takes the focus, its name is
 // also the news of the move.
+//
+// Columns are counted from 1 at the left and rows from 1 at the bottom, in every language: the board is a
+// picture and is never mirrored. Whatever a client asks, only the board's own columns and rows have a name.
+QString words(const char* text)
+{
+    return QCoreApplication::translate("Assistive", text);
+}
 QString columnName(int column)
 {
-    return QStringLiteral("Column %1").arg(column + 1);
+    if (column < 0 || column >= frmBrindlow::Columns)
+        return QString();
+    //: A column of the board, counted from 1 at the left.
+    return words(QT_TRANSLATE_NOOP("Assistive", "Column %1")).arg(column + 1);
 }
 QString rowName(int row)
 {
-    return QStringLiteral("Row %1").arg(frmBrindlow::Rows - row);
+    if (row < 0 || row >= frmBrindlow::Rows)
+        return QString();
+    //: A row of the board (a line of cells across it), counted from 1 at the bottom.
+    return words(QT_TRANSLATE_NOOP("Assistive", "Row %1")).arg(frmBrindlow::Rows - row);
 }
 QString cellName(const frmBrindlow& form, int cell)
 {
     const quint32 colour = form.Shape1[cell].FillColor;
-    return QStringLiteral("%1, %2: %3")
-        .arg(columnName(cell % frmBrindlow::Columns), rowName(cell / frmBrindlow::Columns).toLower(),
-             colour == frmBrindlow::BlackColor ? QStringLiteral("black")
-             : colour == frmBrindlow::RedColor ? QStringLiteral("red")
-                                               : QStringLiteral("empty"));
+    const char* const name =
+        colour == frmBrindlow::BlackColor
+            //: A cell of the board holding player 1's checker: its column, its row counted from the bottom.
+            ? QT_TRANSLATE_NOOP("Assistive", "Column %1, row %2: black")
+            : colour == frmBrindlow::RedColor
+                  //: A cell of the board holding player 2's checker: its column, its row counted from the
+                  //: bottom.
+                  ? QT_TRANSLATE_NOOP("Assistive", "Column %1, row %2: red")
+                  //: A cell of the board that holds no checker: its column, its row counted from the bottom.
+                  : QT_TRANSLATE_NOOP("Assistive", "Column %1, row %2: empty");
+    return words(name)
+        .arg(cell % frmBrindlow::Columns + 1)
+        .arg(frmBrindlow::Rows - cell / frmBrindlow::Columns);
 }
-QString columnFull(int column)
+// A press in a full column drops nothing: the player hears so, then whose turn it still is (`turn`, the
+// status line).
+QString columnFull(int column, const QString& turn)
 {
-    return QStringLiteral("%1 is full. ").arg(columnName(column));
+    //: Said when a press falls in a column that has no room left; %2 is the status line that follows.
+    return words(QT_TRANSLATE_NOOP("Assistive", "Column %1 is full. %2"))
+        .arg(QString::number(column + 1), turn);
 }
-const char BoardName[] = "Board";
-const char BoardDescription[] =
-    "Seven columns of six cells, rows counted from the bottom. Click any cell of a "
-    "column to drop a checker in that column.";
 
 std::unique_ptr<ReaderWorkarounds>& workarounds()
 {
@@ -244,8 +265,13 @@ Assistive::Assistive(QWidget* board, const frmBrindlow& form, std::function<QRec
     QAccessibleInterface* const made = QAccessible::queryAccessibleInterface(board);
     if (made != nullptr && dynamic_cast<Table*>(made) == nullptr)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    board->setAccessibleName(QString::fromLatin1(BoardName));
-    board->setAccessibleDescription(QString::fromLatin1(BoardDescription));
+    //: The board's name as a screen reader says it.
+    board->setAccessibleName(words(QT_TRANSLATE_NOOP("Assistive", "Board")));
+    //: How the board is played, as a screen reader says it.
+    board->setAccessibleDescription(words(QT_TRANSLATE_NOOP(
+        "Assistive",
+        "Seven columns of six cells, rows counted from the bottom. Click any cell of a column to "
+        "drop a checker in that column.")));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == view) // once Qt has told of the board's own focus
             QMetaObject::invokeMethod(this, &Assistive::boardHasKeyboard, Qt::QueuedConnection);
@@ -312,7 +338,7 @@ bool Assistive::admits(QPointF at, bool fromDesktop)
 void Assistive::pressed(int column)
 {
     if (!boxTold && column >= 0 && column < frmBrindlow::Columns) {
-        afterLanding = (landed >= 0 ? QString() : columnFull(column)) + form.lblturn.Caption;
+        afterLanding = landed >= 0 ? form.lblturn.Caption : columnFull(column, form.lblturn.Caption);
         if (!landingWaits)
             say(std::exchange(afterLanding, {}));
     }

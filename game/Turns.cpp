@@ -8,13 +8,16 @@
 void frmBrindlow::showBlackForm()
 {
     lblturn.ForeColor = BlackColor;
-    lblturn.Caption = TextOps::upperCase(player1Name + QStringLiteral("'s turn!  (Black)"));
+    //: The status line when player 1, who plays black, is to move; %1 is the name. The whole line is then
+    //: upper-cased by the language's own rules.
+    lblturn.Caption = TextOps::upperCase(tr("%1's turn!  (Black)").arg(player1Name));
 }
 
 void frmBrindlow::showRedForm()
 {
     lblturn.ForeColor = RedColor;
-    lblturn.Caption = TextOps::upperCase(player2Name + QStringLiteral("'s turn!  (Red)"));
+    //: The status line when player 2, who plays red, is to move; %1 is the name, upper-cased with the rest.
+    lblturn.Caption = TextOps::upperCase(tr("%1's turn!  (Red)").arg(player2Name));
 }
 
 // The turn follows from the number of checkers placed, never from a toggle: odd-numbered checkers are

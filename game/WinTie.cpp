@@ -54,8 +54,10 @@ void frmBrindlow::endOfClickChecks()
             filledCount = filledCount + 1;
     }
     if (filledCount == CellCount) {
-        platform.messageBox(QStringLiteral("Tie Game...you both LOSE!"), ButtonsOk,
-                            QStringLiteral("CAT'S GAME"));
+        //: The box shown when the board is full and nobody has four in a line.
+        platform.messageBox(tr("Tie Game...you both LOSE!"), ButtonsOk,
+                            //: Title of the box for a full board without a winner: a game nobody wins.
+                            tr("CAT'S GAME"));
         mnuNewGame_Click();
     }
 }
@@ -64,12 +66,14 @@ void frmBrindlow::endOfClickChecks()
 // every earlier line emptied the board when it was found.
 void frmBrindlow::Win()
 {
+    //: The winner's box; %1 is the winner's name, already upper-cased.
+    const char* const wins = QT_TR_NOOP("%1 WINS!");
+    //: Title of the winner's box.
+    const char* const winner = QT_TR_NOOP("Winner");
     if (currentPlayer == 1)
-        platform.messageBox(TextOps::upperCase(player1Name) + QStringLiteral(" WINS!"), ButtonsOk,
-                            QStringLiteral("Winner"));
+        platform.messageBox(tr(wins).arg(TextOps::upperCase(player1Name)), ButtonsOk, tr(winner));
     if (currentPlayer == 2)
-        platform.messageBox(TextOps::upperCase(player2Name) + QStringLiteral(" WINS!"), ButtonsOk,
-                            QStringLiteral("Winner"));
+        platform.messageBox(tr(wins).arg(TextOps::upperCase(player2Name)), ButtonsOk, tr(winner));
     for (resetIndex = 0; resetIndex < CellCount; ++resetIndex)
         Shape1[resetIndex].FillColor = EmptyColor;
     currentPlayer = 1;

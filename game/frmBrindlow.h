@@ -4,6 +4,7 @@
 // The game's one form: its 42 circles, its status label, its nine variables and every handler.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -34,6 +35,8 @@ struct Label
 
 class frmBrindlow
 {
+    Q_DECLARE_TR_FUNCTIONS(frmBrindlow)
+
   public:
     // Colours as 0x00BBGGRR values.
     static constexpr quint32 EmptyColor = 0x00FFFFFF;

@@ -4,6 +4,7 @@
 // The few text operations the game applies to the players' names.
 #include "TextOps.h"
 
+#include <QLocale>
 #include <QTextBoundaryFinder>
 
 namespace TextOps {
@@ -47,7 +48,10 @@ QString leftCharacters(const QString& text, qsizetype count)
 
 QString upperCase(const QString& text)
 {
-    return text.toUpper();
+    const QLocale shown;
+    if (shown.language() == QLocale::English || shown.language() == QLocale::C)
+        return text.toUpper();
+    return shown.toUpper(text);
 }
 
 } // namespace TextOps

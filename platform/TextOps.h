@@ -16,7 +16,8 @@ QString trimSpaces(const QString& text);
 // The cut never falls inside a character.
 QString leftCharacters(const QString& text, qsizetype count);
 
-// Upper case as Qt converts it (locale-independent, full case mapping: "ß" becomes "SS").
+// Upper case by the rules of the language shown (the default locale: Turkish "i" becomes "İ"); in English as
+// Qt converts it without a locale (full case mapping: "ß" becomes "SS").
 QString upperCase(const QString& text);
 
 } // namespace TextOps

@@ -41,7 +41,7 @@ MAX_WORDS = 10  # from the key to the end of the turn, Orca's echo of the key le
 WINNER = ("Winner", "{PLAYER} WINS!")
 TIE = ("CAT'S GAME", "Tie Game...you both LOSE!")
 NEW_GAME = ("New Game", "Do you want to keep the same names?")
-# The rules as the game words them, from the file the game is built from (beside this script when it runs).
+# The rules as the game words them in English, from resources/rules.txt (beside this script when it runs).
 RULES = ("Rules of the Game", open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "rules.txt"),
                                    encoding="utf-8").read().strip())
 ABOUT = ("About the Program",

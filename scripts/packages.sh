@@ -4,7 +4,9 @@
 # Debian packages the game needs, and a helper that installs the missing ones with apt-get.
 # Sourced by the scripts beside it.
 
-BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin"
+# Qt Linguist (lrelease, lupdate) makes the game's translations; gettext and po4a those of the launcher, the
+# metadata and the manual page.
+BUILD_PACKAGES="g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin qt6-l10n-tools qt6-tools-dev gettext po4a"
 # What ./scripts/orca-speech.sh runs: unshare, mount and nsenter come with util-linux and mount; pgrep (used by
 # Orca itself) with procps; gdbus with libglib2.0-bin.
 ORCA_PACKAGES="util-linux mount procps python3 python3-gi gir1.2-atspi-2.0 xvfb x11-utils xdotool openbox orca
@@ -13,6 +15,7 @@ ORCA_PACKAGES="util-linux mount procps python3 python3-gi gir1.2-atspi-2.0 xvfb 
 GNOME_PACKAGES="gnome-shell xwayland qt6-wayland"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland
+    qt6-translations-l10n fonts-noto-cjk man-db
     $ORCA_PACKAGES"
 PLAY_PACKAGES="fonts-liberation fonts-dejavu-core"
 # What ./scripts/package.sh needs besides BUILD_PACKAGES (which cover debian/control's Build-Depends).

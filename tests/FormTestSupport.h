@@ -21,6 +21,14 @@ Box nameBox(int player);
 // The board as 6 lines of 7: '.' empty, 'X' black, 'O' red.
 std::string boardPicture(const frmBrindlow& form);
 
+// A full board without a line: alternate rows of XXOOXXO and its opposite.
+inline const std::string TieBoard = "XXOOXXO"
+                                    "OOXXOOX"
+                                    "XXOOXXO"
+                                    "OOXXOOX"
+                                    "XXOOXXO"
+                                    "OOXXOOX";
+
 // Paints a board from such a picture (rows top to bottom, blanks and line breaks ignored).
 void setBoard(frmBrindlow& form, const std::string& picture);
 

@@ -3,10 +3,10 @@
 
 // Start-up, New Game, Exit and the Help boxes: every box in order, and what each leaves behind.
 #include "FormTestSupport.h"
-#include "RulesText.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -82,7 +82,11 @@ TEST(Help, RulesAndAboutShowTheirTextsAndTouchNothing)
     const Box& rules = game.platform.boxes[0];
     EXPECT_EQ(rules.buttons, ButtonsOk);
     EXPECT_EQ(rules.title, QStringLiteral("Rules of the Game"));
-    EXPECT_EQ(rules.prompt.split(QStringLiteral("\r\n")), QString::fromUtf16(RulesText).split(u'\n'));
+    // resources/rules.txt is the wording the Orca script and the manual page check against.
+    QFile worded(QStringLiteral(BRINDLOW_SOURCE_DIR "/resources/rules.txt"));
+    ASSERT_TRUE(worded.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rules.prompt.split(QStringLiteral("\r\n")),
+              QString::fromUtf8(worded.readAll()).trimmed().split(u'\n'));
     EXPECT_EQ(rules.prompt.count(u'\n'), 5);
     const Box& about = game.platform.boxes[1];
     EXPECT_EQ(about.buttons, ButtonsOkInformation);

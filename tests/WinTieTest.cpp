@@ -196,14 +196,6 @@ TEST(Win, NamesAndNextGameAfterRedWins)
     EXPECT_EQ(game.form.lblturn.ForeColor, frmBrindlow::RedColor);
 }
 
-// A full board without a line: alternate rows of XXOOXXO and its opposite.
-const std::string TieBoard = "XXOOXXO"
-                             "OOXXOOX"
-                             "XXOOXXO"
-                             "OOXXOOX"
-                             "XXOOXXO"
-                             "OOXXOOX";
-
 // The columns to press, in order, so that alternate players fill `target` exactly.
 bool findOrder(const std::string& target, frmBrindlow& form, std::vector<int>& order, char player)
 {

@@ -5,9 +5,11 @@
 #include "FormTestSupport.h"
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
+#include "window/Language.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -416,6 +419,180 @@ TEST(Window, CaptionsPaintOnOneLineWithTheirColourWord)
     label->setCaption(QStringLiteral("ANN'S TURN!  (BLACK)"));
     EXPECT_EQ(label->shown().text, QStringLiteral("ANN'S TURN!  (BLACK)"));
     EXPECT_EQ(label->shown().font, font);
+}
+
+// Every text through Qt's translation comes out accented, marked and about 40% longer, as a long language
+// would: a text that reaches the player unmarked went round the translation.
+class PseudoTranslator : public QTranslator
+{
+  public:
+    static constexpr QChar Open = u'\u27E6';
+    static constexpr QChar Close = u'\u27E7';
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        Q_UNUSED(context);
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        const QString text = QString::fromUtf8(source);
+        if (text == QStringLiteral("QT_LAYOUT_DIRECTION"))
+            return QString();
+        const QString plain = QStringLiteral("aeiouncyAEIOUNCY");
+        const QString accented = QStringLiteral("\u00E0\u00E9\u00EE\u00F6\u00FC\u00F1\u00E7\u00FF"
+                                                "\u00C0\u00C9\u00CE\u00D6\u00DC\u00D1\u00C7\u0178");
+        QString pseudo(Open);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool code = i > 0 && (text[i - 1] == u'%' || text[i - 1] == u'&');
+            const qsizetype at = code ? -1 : plain.indexOf(text[i]);
+            pseudo += at < 0 ? text[i] : accented[at];
+        }
+        return pseudo + QString((text.size() * 2 + 4) / 5, u'~') + Close;
+    }
+    static bool marks(const QString& text) { return text.contains(Open) && text.contains(Close); }
+};
+
+// The access key of a caption: the letter after its one "&", or nothing.
+QChar accessKey(const QString& caption)
+{
+    const qsizetype at = caption.indexOf(u'&');
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption[at + 1].toCaseFolded();
+}
+
+// Names and descriptions of the whole accessible tree under `object`.
+void collectAccessibleTexts(QAccessibleInterface* node, QStringList& texts, int depth = 0)
+{
+    if (node == nullptr || depth > 6)
+        return;
+    texts << node->text(QAccessible::Name) << node->text(QAccessible::Description);
+    if (QAccessibleTableInterface* table = node->tableInterface()) {
+        for (int row = -1; row <= table->rowCount(); ++row)
+            texts << table->rowDescription(row);
+        for (int column = -1; column <= table->columnCount(); ++column)
+            texts << table->columnDescription(column);
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        collectAccessibleTexts(node->child(i), texts, depth + 1);
+}
+
+// The game in every language it ships, and in the pseudo-translation: every word through translation, every
+// text in its room with two 12-character names, each menu's and box's access keys its own, the menus and the
+// boxes in the language's direction and the board as drawn.
+TEST(WindowAtEveryScale, EveryLanguageFitsWithItsOwnAccessKeys)
+{
+    QStringList languages = {QStringLiteral("pseudo")};
+    for (const QString& file : QDir(QStringLiteral(BRINDLOW_TRANSLATIONS_BUILT)).entryList({"brindlow_*.qm"}))
+        languages << file.mid(9, file.size() - 12);
+    ASSERT_EQ(languages.size(), 14) << languages.join(u' ').toStdString();
+    PseudoTranslator pseudo;
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const bool isPseudo = language == QStringLiteral("pseudo");
+        if (isPseudo) {
+            Language::use({});
+            QCoreApplication::installTranslator(&pseudo);
+        } else {
+            EXPECT_EQ(Language::use({language}, {QStringLiteral(BRINDLOW_TRANSLATIONS_BUILT)}).name(),
+                      QLocale(language).name());
+        }
+        const bool rightToLeft = language == QStringLiteral("ar");
+        EXPECT_EQ(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+
+        ScriptedPlatform platform;
+        platform.names = {QStringLiteral("Bartholomäus"), QStringLiteral("Konstantinos")};
+        platform.questions = {AnswerYes};
+        FormWindow window(platform);
+        window.start();
+        QStringList texts = {window.windowTitle()};
+        StatusLabel* label = window.statusLabel();
+        auto fits = [&] {
+            label->grab();
+            texts << label->text();
+            EXPECT_EQ(label->shown().text, label->text()) << "cut";
+            EXPECT_LE(QFontMetricsF(label->shown().font).horizontalAdvance(label->shown().text),
+                      label->width());
+        };
+        fits();
+        // The board is a picture in every language: a press at the left drops into column 1, which is told
+        // as column 1 where it is drawn.
+        press(window.board(), QPointF(31, 28));
+        EXPECT_EQ(window.form().Shape1[35].FillColor, frmBrindlow::BlackColor) << boardPicture(window.form());
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window.board());
+        EXPECT_EQ(table->child(35)->rect().topLeft(), window.board()->mapToGlobal(QPoint(12, 248)));
+        fits();
+        setBoard(window.form(), std::string(28, '.') + "OOO...." + "XXX....");
+        window.form().moveCount = 2;
+        press(window.board(), QPointF(220, 28)); // black's fourth in the bottom row: the winner's box
+        setBoard(window.form(), TieBoard.substr(0, 41) + ".");
+        window.form().moveCount = 40;
+        press(window.board(), QPointF(380, 28)); // the last cell: the tie, then the New Game question
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+        ASSERT_EQ(platform.boxes.size(), 7u);
+        for (const Box& box : platform.boxes)
+            texts << box.title << box.prompt;
+        collectAccessibleTexts(QAccessible::queryAccessibleInterface(&window), texts);
+
+        // The menus: within the bar and within each menu no two captions share an access key, and none is
+        // cut off the bar.
+        const QList<QAction*> menus = window.menuBar()->actions();
+        std::vector<QList<QAction*>> groups = {menus};
+        for (QAction* menu : menus)
+            groups.push_back(menu->menu()->actions());
+        for (const QList<QAction*>& group : groups) {
+            QString keys;
+            for (const QAction* action : group) {
+                if (action->isSeparator())
+                    continue;
+                texts << action->text();
+                const QChar key = accessKey(action->text());
+                EXPECT_TRUE(key.isNull() || !keys.contains(key)) << "clash: " << action->text().toStdString();
+                keys += key;
+            }
+        }
+        const QRect bar = window.menuBar()->rect();
+        EXPECT_TRUE(bar.contains(window.menuBar()->actionGeometry(menus.last())));
+        EXPECT_EQ(window.menuBar()->actionGeometry(menus.first()).x() >
+                      window.menuBar()->actionGeometry(menus.last()).x(),
+                  rightToLeft);
+        // Qt's boxes: their buttons in the same language, with access keys of their own.
+        QMessageBox question(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        QInputDialog prompt;
+        prompt.sizeHint();
+        for (const QList<QAbstractButton*>& buttons :
+             {question.buttons(), QList<QAbstractButton*>(prompt.findChildren<QAbstractButton*>())}) {
+            QString keys;
+            for (const QAbstractButton* button : buttons) {
+                texts << button->text();
+                const QChar key = accessKey(button->text());
+                EXPECT_TRUE(key.isNull() || !keys.contains(key)) << "clash: " << button->text().toStdString();
+                keys += key;
+            }
+        }
+        EXPECT_EQ(question.layoutDirection(), QApplication::layoutDirection());
+
+        texts.removeAll(QString());
+        for (const QString& text : texts) {
+            if (isPseudo) {
+                EXPECT_TRUE(PseudoTranslator::marks(text))
+                    << "not through translation: " << text.toStdString();
+            }
+            EXPECT_FALSE(text.contains(u'\uFFFD')) << text.toStdString();
+        }
+        if (language == QStringLiteral("tr")) {
+            platform.names = {QStringLiteral("inci"), QStringLiteral("ılgın")};
+            platform.questions = {AnswerNo};
+            window.form().mnuNewGame_Click();
+            EXPECT_TRUE(window.form().lblturn.Caption.contains(QStringLiteral("\u0130NC\u0130")))
+                << window.form().lblturn.Caption.toStdString();
+        }
+        QCoreApplication::removeTranslator(&pseudo);
+    }
+    Language::use({});
+    EXPECT_EQ(QCoreApplication::translate("frmBrindlow", "Winner"), QStringLiteral("Winner"));
+    EXPECT_EQ(QApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 // The real boxes, answered from inside their own event loops.

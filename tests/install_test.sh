@@ -49,12 +49,28 @@ man="$prefix/share/man/man6/brindlow.6"
 [ -f "$man" ] || fail "manual page missing"
 grep -q '^\.TH BRINDLOW 6 ' "$man" || fail "$man is no section 6 manual page"
 
+# Every language the game speaks: its words, its launcher and metadata entries, and its manual page where
+# man -L finds it.
+languages=$(sed -n 's/^set(BRINDLOW_LANGUAGES \(.*\))$/\1/p' "$source_dir/CMakeLists.txt")
+[ -n "$languages" ] || fail "no languages in CMakeLists.txt"
+for language in $languages; do
+    [ -s "$prefix/share/brindlow/translations/brindlow_$language.qm" ] || fail "brindlow_$language.qm missing"
+    grep -q "^Name\[$language\]=" "$launcher" || fail "launcher has no Name in $language"
+    grep -q "^Comment\[$language\]=" "$launcher" || fail "launcher has no Comment in $language"
+    grep -q "^Keywords\[$language\]=.*;$" "$launcher" || fail "launcher has no Keywords in $language"
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "metainfo has no summary in $language"
+    grep -q "<lang percentage=\"100\">$language</lang>" "$metainfo" || fail "metainfo does not name $language"
+    found=$(MANPATH="$prefix/share/man" man -L "$language" -w brindlow 2>/dev/null) || true
+    [ "$found" = "$prefix/share/man/$language/man6/brindlow.6" ] || fail "man -L $language finds '$found'"
+    grep -q '^\.TH BRINDLOW 6 ' "$found" || fail "$found is no section 6 manual page"
+done
+
 # Debian's layout: configure a second tree with the games directory. Building it again would cost a whole
 # build, and the install rules copy whatever is at the built paths, so it borrows this build's outputs.
 games=$scratch/build-games
 cmake -S "$source_dir" -B "$games" -DBRINDLOW_TESTS=OFF -DBRINDLOW_INSTALL_BINDIR=games >/dev/null
 cp "$build/brindlow" "$games/brindlow"
-cp -r "$build/icons" "$games/icons"
+cp -r "$build/icons" "$build/translations" "$build/desktop" "$build/man" "$games/"
 cmake --install "$games" --prefix "$scratch/games-prefix" >/dev/null
 [ -x "$scratch/games-prefix/games/brindlow" ] || fail "games/brindlow missing with BRINDLOW_INSTALL_BINDIR=games"
 [ ! -e "$scratch/games-prefix/bin" ] || fail "bin/ installed with BRINDLOW_INSTALL_BINDIR=games"

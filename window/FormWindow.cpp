@@ -17,6 +17,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 QColor toQColor(quint32 colour)
 {
@@ -61,6 +62,16 @@ FittedCaption fitCaption(const QString& caption, const QFont& font, qreal width)
     if (natural <= width)
         return fitted;
     fitted.font.setPointSizeF(font.pointSizeF() * std::max(StatusLabel::MinimumScale, width / natural));
+    // Then narrower letters of the same height, before anything is left out (a long name in a long language).
+    // Measured again each time: a smaller size is not exactly narrower in proportion.
+    const int narrowest = qRound(100 * StatusLabel::MinimumStretch);
+    for (int stretch = 100; stretch > narrowest;) {
+        const qreal now = QFontMetricsF(fitted.font).horizontalAdvance(fitted.text);
+        if (now <= width)
+            break;
+        stretch = std::max(narrowest, int(std::floor(stretch * width / now)));
+        fitted.font.setStretch(stretch);
+    }
     fitted.text = QFontMetricsF(fitted.font).elidedText(fitted.text, Qt::ElideMiddle, width);
     return fitted;
 }
@@ -173,7 +184,8 @@ FormWindow::FormWindow(Platform& platform)
     // The window keeps one size, so its title bar offers no maximise button and no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral(" Brindlow"));
+    //: The window's title, with its leading blank.
+    setWindowTitle(tr(" Brindlow"));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/brindlow-32.xpm"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/icons/brindlow-16.xpm"), QSize(16, 16));
@@ -188,7 +200,8 @@ FormWindow::FormWindow(Platform& platform)
         if (screenReader->admits(at / TwipsPerPixel, fromDesktop))
             press(button, shift, at);
     };
-    setAccessibleName(QStringLiteral("Brindlow"));
+    //: The game's name as a screen reader says it.
+    setAccessibleName(tr("Brindlow"));
     // The board holds the keyboard (it handles no key itself), so that a screen reader finds the game's
     // window by its focus, at start-up and after every box.
     boardView->setFocusPolicy(Qt::TabFocus);
@@ -199,19 +212,21 @@ FormWindow::FormWindow(Platform& platform)
 
 void FormWindow::buildMenus()
 {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setAccessibleName(QStringLiteral("File"));
-    addCommand(mnuFile, QStringLiteral("&New Game"), Qt::CTRL | Qt::Key_N, &frmBrindlow::mnuNewGame_Click);
+    // "&" marks a caption's access key. The shortcuts are the same in every language.
+    //: The File menu. In English it has no access key; a translation may give it one.
+    QMenu* mnuFile = menuBar()->addMenu(tr("File"));
+    //: The File menu's name as a screen reader says it, without an access key.
+    mnuFile->setAccessibleName(tr("File", "spoken"));
+    addCommand(mnuFile, tr("&New Game"), Qt::CTRL | Qt::Key_N, &frmBrindlow::mnuNewGame_Click);
     mnuFile->addSeparator();
-    addCommand(mnuFile, QStringLiteral("E&xit"), Qt::CTRL | Qt::Key_X, &frmBrindlow::mnuExit_Click);
+    addCommand(mnuFile, tr("E&xit"), Qt::CTRL | Qt::Key_X, &frmBrindlow::mnuExit_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setAccessibleName(QStringLiteral("Help"));
-    addCommand(mnuHelp, QStringLiteral("&Rules of the Game"), Qt::CTRL | Qt::Key_R,
-               &frmBrindlow::mnuRules_Click);
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
+    //: The Help menu's name as a screen reader says it, without an access key.
+    mnuHelp->setAccessibleName(tr("Help", "spoken"));
+    addCommand(mnuHelp, tr("&Rules of the Game"), Qt::CTRL | Qt::Key_R, &frmBrindlow::mnuRules_Click);
     mnuHelp->addSeparator();
-    addCommand(mnuHelp, QStringLiteral("&About the Program"), Qt::CTRL | Qt::Key_A,
-               &frmBrindlow::mnuAbout_Click);
+    addCommand(mnuHelp, tr("&About the Program"), Qt::CTRL | Qt::Key_A, &frmBrindlow::mnuAbout_Click);
 }
 
 void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,

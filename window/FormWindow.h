@@ -7,6 +7,7 @@
 #include "access/Assistive.h"
 #include "game/frmBrindlow.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QMainWindow>
@@ -25,8 +26,9 @@ QColor toQColor(quint32 colour);
 // Where a cell's circle is drawn on the board, in pixels.
 QRectF circleOf(const Shape& shape);
 
-// The status line as the label draws it: on one line, shrunk to at most MinimumScale of its size and then
-// cut in the middle when it is still too wide, so the colour word at its end always shows.
+// The status line as the label draws it: on one line, shrunk to at most MinimumScale of its size, then in
+// letters narrowed to at most MinimumStretch of their width, and only then cut in the middle when it is still
+// too wide, so the colour word at its end always shows.
 struct FittedCaption
 {
     QString text;
@@ -38,6 +40,8 @@ class StatusLabel : public QLabel
 {
   public:
     static constexpr qreal MinimumScale = 0.75;
+    static constexpr qreal MinimumStretch = 0.75; // letters at least three quarters of their width
+
     explicit StatusLabel(QWidget* parent);
 
     // Shows the caption, fitted to the label once here rather than on every paint.
@@ -82,6 +86,8 @@ class BoardView : public QWidget
 
 class FormWindow : public QMainWindow
 {
+    Q_DECLARE_TR_FUNCTIONS(FormWindow)
+
   public:
     explicit FormWindow(Platform& platform);
 

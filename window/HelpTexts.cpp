@@ -5,32 +5,34 @@
 #include "game/frmBrindlow.h"
 #include "platform/Platform.h"
 
-#include "RulesText.h"
-
 namespace {
 
-// The rules as resources/rules.txt words them, with the line breaks of a box's text.
-QString rulesText()
+// A box's text breaks its lines with CR LF; the translations break them with LF alone, as Qt Linguist shows.
+QString boxLines(const QString& text)
 {
-    return QString::fromUtf16(RulesText).replace(u'\n', QStringLiteral("\r\n"));
-}
-
-QString aboutText()
-{
-    return QStringLiteral("Brindlow was written by the Brindlow Rules Team and\r\n"
-                          "the Brindlow Window Team, December, 2026.\r\n"
-                          "\r\n"
-                          "It was edited by the Brindlow Maintainers, December, 2026.");
+    return QString(text).replace(u'\n', QStringLiteral("\r\n"));
 }
 
 } // namespace
 
 void frmBrindlow::mnuRules_Click()
 {
-    platform.messageBox(rulesText(), ButtonsOk, QStringLiteral("Rules of the Game"));
+    //: The rules box: six lines of about 70 characters, broken where a line of the box should end.
+    platform.messageBox(boxLines(tr("The two players alternate turns, with the starting player controlling\n"
+                                    "the black checkers.  The first player to form a horizontal, vertical,\n"
+                                    "or diagonal line of four checkers of the same color is the winner.\n"
+                                    "To place a checker in a particular column, click anywhere in that\n"
+                                    "column.  Checkers will always fall as far as possible down each\n"
+                                    "column.")),
+                        ButtonsOk, tr("Rules of the Game"));
 }
 
 void frmBrindlow::mnuAbout_Click()
 {
-    platform.messageBox(aboutText(), ButtonsOkInformation, QStringLiteral("About the Program"));
+    //: The credits box. The names are the teams' own and stay as they are; the empty line stays.
+    platform.messageBox(boxLines(tr("Brindlow was written by the Brindlow Rules Team and\n"
+                                    "the Brindlow Window Team, December, 2026.\n"
+                                    "\n"
+                                    "It was edited by the Brindlow Maintainers, December, 2026.")),
+                        ButtonsOkInformation, tr("About the Program"));
 }

@@ -11,7 +11,8 @@
 void frmBrindlow::askName(QString& name, const QString& prompt)
 {
     while (TextOps::trimSpaces(name).isEmpty())
-        name = platform.inputBox(prompt, QStringLiteral("New Players"));
+        //: Title of the boxes that ask for the players' names.
+        name = platform.inputBox(prompt, tr("New Players"));
     name = TextOps::leftCharacters(name, MaxNameLength);
 }
 
@@ -20,8 +21,8 @@ void frmBrindlow::Form_Load()
     moveCount = 0;
     currentPlayer = 1;
     clearBoard();
-    askName(player1Name, QStringLiteral("Player 1:"));
-    askName(player2Name, QStringLiteral("Player 2:"));
+    askName(player1Name, tr("Player 1:"));
+    askName(player2Name, tr("Player 2:"));
     showBlackForm();
 }
 
@@ -31,13 +32,16 @@ void frmBrindlow::mnuNewGame_Click()
     moveCount = 0;
     currentPlayer = 1;
     clearBoard();
-    keepNamesAnswer = platform.messageBox(QStringLiteral("Do you want to keep the same names?"), ButtonsYesNo,
-                                          QStringLiteral("New Game"));
+    keepNamesAnswer = platform.messageBox(tr("Do you want to keep the same names?"), ButtonsYesNo,
+                                          //: Title of the question asked by File > New Game.
+                                          tr("New Game"));
     if (keepNamesAnswer == AnswerNo) {
         player1Name = QString();
-        askName(player1Name, QStringLiteral("Player 1:"));
+        //: The prompt of the box that asks for the name of the player who plays black.
+        askName(player1Name, tr("Player 1:"));
         player2Name = QString();
-        askName(player2Name, QStringLiteral("Player 2:"));
+        //: The prompt of the box that asks for the name of the player who plays red.
+        askName(player2Name, tr("Player 2:"));
     }
     // Shown for any answer, so the status line can never be left naming the game that was just cleared.
     showBlackForm();

@@ -7,6 +7,7 @@
 #include "access/ToolkitBridge.h"
 #include "platform/QtPlatform.h"
 #include "window/FormWindow.h"
+#include "window/Language.h"
 
 #include <QApplication>
 
@@ -54,6 +55,7 @@ int main(int argc, char* argv[])
     // the window to its launcher; Wayland compositors match the desktop file name instead.
     QCoreApplication::setApplicationName(QStringLiteral("brindlow"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlow.Brindlow"));
+    Language::use(QLocale::system().uiLanguages());
     ToolkitBridge::start();
     Assistive::use(std::make_unique<Orca43>());
     QtPlatform platform;

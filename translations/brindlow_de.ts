@@ -1,0 +1,193 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Assistive</name>
+    <message>
+        <source>Column %1</source>
+        <extracomment>A column of the board, counted from 1 at the left.</extracomment>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <extracomment>A row of the board (a line of cells across it), counted from 1 at the bottom.</extracomment>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: black</source>
+        <translation>Spalte %1, Zeile %2: schwarz</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Spalte %1, Zeile %2: rot</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Spalte %1, Zeile %2: leer</translation>
+    </message>
+    <message>
+        <source>Column %1 is full. %2</source>
+        <extracomment>Said when a press falls in a column that has no room left; %2 is the status line that follows.</extracomment>
+        <translation>Spalte %1 ist voll. %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <extracomment>The board&apos;s name as a screen reader says it.</extracomment>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>Seven columns of six cells, rows counted from the bottom. Click any cell of a column to drop a checker in that column.</source>
+        <extracomment>How the board is played, as a screen reader says it.</extracomment>
+        <translation>Sieben Spalten mit je sechs Feldern, Zeilen von unten gezählt. Klicken Sie auf ein beliebiges Feld einer Spalte, um einen Spielstein in diese Spalte fallen zu lassen.</translation>
+    </message>
+</context>
+<context>
+    <name>FormWindow</name>
+    <message>
+        <source> Brindlow</source>
+        <extracomment>The window&apos;s title, with its leading blank.</extracomment>
+        <translation> Brindlow</translation>
+    </message>
+    <message>
+        <source>Brindlow</source>
+        <extracomment>The game&apos;s name as a screen reader says it.</extracomment>
+        <translation>Brindlow</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The File menu. In English it has no access key; a translation may give it one.</extracomment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>spoken</comment>
+        <extracomment>The File menu&apos;s name as a screen reader says it, without an access key.</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>spoken</comment>
+        <extracomment>The Help menu&apos;s name as a screen reader says it, without an access key.</extracomment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Rules of the Game</source>
+        <translation>&amp;Spielregeln</translation>
+    </message>
+    <message>
+        <source>&amp;About the Program</source>
+        <translation>Ü&amp;ber das Programm</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Write RTL for a language written from right to left, LTR otherwise: it sets the direction of the menus, the status line and the boxes. The board is a picture and keeps its columns in every language.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmBrindlow</name>
+    <message>
+        <source>%1&apos;s turn!  (Black)</source>
+        <extracomment>The status line when player 1, who plays black, is to move; %1 is the name. The whole line is then upper-cased by the language&apos;s own rules.</extracomment>
+        <translation>%1 am Zug!  (Schwarz)</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn!  (Red)</source>
+        <extracomment>The status line when player 2, who plays red, is to move; %1 is the name, upper-cased with the rest.</extracomment>
+        <translation>%1 am Zug!  (Rot)</translation>
+    </message>
+    <message>
+        <source>Tie Game...you both LOSE!</source>
+        <extracomment>The box shown when the board is full and nobody has four in a line.</extracomment>
+        <translation>Unentschieden...Sie haben beide VERLOREN!</translation>
+    </message>
+    <message>
+        <source>CAT&apos;S GAME</source>
+        <extracomment>Title of the box for a full board without a winner: a game nobody wins.</extracomment>
+        <translation>KEIN GEWINNER</translation>
+    </message>
+    <message>
+        <source>%1 WINS!</source>
+        <extracomment>The winner&apos;s box; %1 is the winner&apos;s name, already upper-cased.</extracomment>
+        <translation>%1 GEWINNT!</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <extracomment>Title of the winner&apos;s box.</extracomment>
+        <translation>Gewinner</translation>
+    </message>
+    <message>
+        <source>The two players alternate turns, with the starting player controlling
+the black checkers.  The first player to form a horizontal, vertical,
+or diagonal line of four checkers of the same color is the winner.
+To place a checker in a particular column, click anywhere in that
+column.  Checkers will always fall as far as possible down each
+column.</source>
+        <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
+        <translation>Die beiden Spieler ziehen abwechselnd; wer beginnt, spielt mit den
+schwarzen Steinen.  Wer als Erster vier Steine seiner Farbe in eine
+waagerechte, senkrechte oder diagonale Reihe bringt, gewinnt.
+Um einen Stein in eine bestimmte Spalte zu setzen, klicken Sie irgendwo
+in diese Spalte.  Die Steine fallen in jeder Spalte immer so weit wie
+möglich nach unten.</translation>
+    </message>
+    <message>
+        <source>Rules of the Game</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>Brindlow was written by the Brindlow Rules Team and
+the Brindlow Window Team, December, 2026.
+
+It was edited by the Brindlow Maintainers, December, 2026.</source>
+        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
+        <translation>Brindlow wurde vom Brindlow-Regelteam und vom
+Brindlow-Fensterteam geschrieben, Dezember 2026.
+
+Bearbeitet wurde es von den Brindlow-Betreuern, Dezember 2026.</translation>
+    </message>
+    <message>
+        <source>About the Program</source>
+        <translation>Über das Programm</translation>
+    </message>
+    <message>
+        <source>New Players</source>
+        <extracomment>Title of the boxes that ask for the players&apos; names.</extracomment>
+        <translation>Neue Spieler</translation>
+    </message>
+    <message>
+        <source>Player 1:</source>
+        <extracomment>The prompt of the box that asks for the name of the player who plays black.</extracomment>
+        <translation>Spieler 1:</translation>
+    </message>
+    <message>
+        <source>Player 2:</source>
+        <extracomment>The prompt of the box that asks for the name of the player who plays red.</extracomment>
+        <translation>Spieler 2:</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the same names?</source>
+        <translation>Möchten Sie dieselben Namen behalten?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <extracomment>Title of the question asked by File &gt; New Game.</extracomment>
+        <translation>Neues Spiel</translation>
+    </message>
+</context>
+</TS>

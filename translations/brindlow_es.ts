@@ -1,0 +1,193 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Assistive</name>
+    <message>
+        <source>Column %1</source>
+        <extracomment>A column of the board, counted from 1 at the left.</extracomment>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <extracomment>A row of the board (a line of cells across it), counted from 1 at the bottom.</extracomment>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: black</source>
+        <translation>Columna %1, fila %2: negra</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Columna %1, fila %2: roja</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Columna %1, fila %2: vacía</translation>
+    </message>
+    <message>
+        <source>Column %1 is full. %2</source>
+        <extracomment>Said when a press falls in a column that has no room left; %2 is the status line that follows.</extracomment>
+        <translation>La columna %1 está llena. %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <extracomment>The board&apos;s name as a screen reader says it.</extracomment>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Seven columns of six cells, rows counted from the bottom. Click any cell of a column to drop a checker in that column.</source>
+        <extracomment>How the board is played, as a screen reader says it.</extracomment>
+        <translation>Siete columnas de seis casillas; las filas se cuentan desde abajo. Un clic en cualquier casilla de una columna suelta una ficha en esa columna.</translation>
+    </message>
+</context>
+<context>
+    <name>FormWindow</name>
+    <message>
+        <source> Brindlow</source>
+        <extracomment>The window&apos;s title, with its leading blank.</extracomment>
+        <translation> Brindlow</translation>
+    </message>
+    <message>
+        <source>Brindlow</source>
+        <extracomment>The game&apos;s name as a screen reader says it.</extracomment>
+        <translation>Brindlow</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The File menu. In English it has no access key; a translation may give it one.</extracomment>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>spoken</comment>
+        <extracomment>The File menu&apos;s name as a screen reader says it, without an access key.</extracomment>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>spoken</comment>
+        <extracomment>The Help menu&apos;s name as a screen reader says it, without an access key.</extracomment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Rules of the Game</source>
+        <translation>&amp;Reglas del juego</translation>
+    </message>
+    <message>
+        <source>&amp;About the Program</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Write RTL for a language written from right to left, LTR otherwise: it sets the direction of the menus, the status line and the boxes. The board is a picture and keeps its columns in every language.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmBrindlow</name>
+    <message>
+        <source>%1&apos;s turn!  (Black)</source>
+        <extracomment>The status line when player 1, who plays black, is to move; %1 is the name. The whole line is then upper-cased by the language&apos;s own rules.</extracomment>
+        <translation>¡Juega %1!  (Negro)</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn!  (Red)</source>
+        <extracomment>The status line when player 2, who plays red, is to move; %1 is the name, upper-cased with the rest.</extracomment>
+        <translation>¡Juega %1!  (Rojo)</translation>
+    </message>
+    <message>
+        <source>Tie Game...you both LOSE!</source>
+        <extracomment>The box shown when the board is full and nobody has four in a line.</extracomment>
+        <translation>Empate... ¡PIERDEN los dos!</translation>
+    </message>
+    <message>
+        <source>CAT&apos;S GAME</source>
+        <extracomment>Title of the box for a full board without a winner: a game nobody wins.</extracomment>
+        <translation>NADIE GANA</translation>
+    </message>
+    <message>
+        <source>%1 WINS!</source>
+        <extracomment>The winner&apos;s box; %1 is the winner&apos;s name, already upper-cased.</extracomment>
+        <translation>¡%1 GANA!</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <extracomment>Title of the winner&apos;s box.</extracomment>
+        <translation>Ganador</translation>
+    </message>
+    <message>
+        <source>The two players alternate turns, with the starting player controlling
+the black checkers.  The first player to form a horizontal, vertical,
+or diagonal line of four checkers of the same color is the winner.
+To place a checker in a particular column, click anywhere in that
+column.  Checkers will always fall as far as possible down each
+column.</source>
+        <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
+        <translation>Los dos jugadores mueven por turnos; el que empieza juega con las fichas
+negras. Gana el primer jugador que forme una línea horizontal, vertical
+o diagonal de cuatro fichas del mismo color.
+Para colocar una ficha en una columna, basta con hacer clic en cualquier
+lugar de esa columna. Las fichas siempre caen lo más abajo posible en
+cada columna.</translation>
+    </message>
+    <message>
+        <source>Rules of the Game</source>
+        <translation>Reglas del juego</translation>
+    </message>
+    <message>
+        <source>Brindlow was written by the Brindlow Rules Team and
+the Brindlow Window Team, December, 2026.
+
+It was edited by the Brindlow Maintainers, December, 2026.</source>
+        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
+        <translation>Brindlow fue escrito por el equipo de reglas de Brindlow y
+el equipo de la ventana de Brindlow, diciembre de 2026.
+
+Lo editaron los mantenedores de Brindlow, diciembre de 2026.</translation>
+    </message>
+    <message>
+        <source>About the Program</source>
+        <translation>Acerca del programa</translation>
+    </message>
+    <message>
+        <source>New Players</source>
+        <extracomment>Title of the boxes that ask for the players&apos; names.</extracomment>
+        <translation>Nuevos jugadores</translation>
+    </message>
+    <message>
+        <source>Player 1:</source>
+        <extracomment>The prompt of the box that asks for the name of the player who plays black.</extracomment>
+        <translation>Jugador 1:</translation>
+    </message>
+    <message>
+        <source>Player 2:</source>
+        <extracomment>The prompt of the box that asks for the name of the player who plays red.</extracomment>
+        <translation>Jugador 2:</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the same names?</source>
+        <translation>¿Quieren conservar los mismos nombres?</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <extracomment>Title of the question asked by File &gt; New Game.</extracomment>
+        <translation>Nueva partida</translation>
+    </message>
+</context>
+</TS>
