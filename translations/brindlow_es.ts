@@ -155,7 +155,7 @@ cada columna.</translation>
 the Brindlow Window Team, December, 2026.
 
 It was edited by the Brindlow Maintainers, December, 2026.</source>
-        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
+        <extracomment>The credits box: keep its empty line, and the name Brindlow in the teams&apos; names.</extracomment>
         <translation>Brindlow fue escrito por el equipo de reglas de Brindlow y
 el equipo de la ventana de Brindlow, diciembre de 2026.
 

@@ -15,15 +15,15 @@
     </message>
     <message>
         <source>Column %1, row %2: black</source>
-        <translation>Colonne %1, ligne %2 : noir</translation>
+        <translation>Colonne %1, ligne %2&#xa0;: noir</translation>
     </message>
     <message>
         <source>Column %1, row %2: red</source>
-        <translation>Colonne %1, ligne %2 : rouge</translation>
+        <translation>Colonne %1, ligne %2&#xa0;: rouge</translation>
     </message>
     <message>
         <source>Column %1, row %2: empty</source>
-        <translation>Colonne %1, ligne %2 : vide</translation>
+        <translation>Colonne %1, ligne %2&#xa0;: vide</translation>
     </message>
     <message>
         <source>Column %1 is full. %2</source>
@@ -38,7 +38,7 @@
     <message>
         <source>Seven columns of six cells, rows counted from the bottom. Click any cell of a column to drop a checker in that column.</source>
         <extracomment>How the board is played, as a screen reader says it.</extracomment>
-        <translation>Sept colonnes de six cases, lignes comptées à partir du bas. Cliquez sur n'importe quelle case d'une colonne pour y faire tomber un pion.</translation>
+        <translation>Sept colonnes de six cases, lignes comptées à partir du bas. Cliquez sur n&apos;importe quelle case d&apos;une colonne pour y faire tomber un pion.</translation>
     </message>
 </context>
 <context>
@@ -104,17 +104,17 @@
     <message>
         <source>%1&apos;s turn!  (Black)</source>
         <extracomment>The status line when player 1, who plays black, is to move; %1 is the name. The whole line is then upper-cased by the language&apos;s own rules.</extracomment>
-        <translation>À toi, %1 !  (Noir)</translation>
+        <translation>À toi, %1&#xa0;!  (Noir)</translation>
     </message>
     <message>
         <source>%1&apos;s turn!  (Red)</source>
         <extracomment>The status line when player 2, who plays red, is to move; %1 is the name, upper-cased with the rest.</extracomment>
-        <translation>À toi, %1 !  (Rouge)</translation>
+        <translation>À toi, %1&#xa0;!  (Rouge)</translation>
     </message>
     <message>
         <source>Tie Game...you both LOSE!</source>
         <extracomment>The box shown when the board is full and nobody has four in a line.</extracomment>
-        <translation>Égalité... vous PERDEZ tous les deux !</translation>
+        <translation>Égalité... vous PERDEZ tous les deux&#xa0;!</translation>
     </message>
     <message>
         <source>CAT&apos;S GAME</source>
@@ -124,7 +124,7 @@
     <message>
         <source>%1 WINS!</source>
         <extracomment>The winner&apos;s box; %1 is the winner&apos;s name, already upper-cased.</extracomment>
-        <translation>%1 GAGNE !</translation>
+        <translation>%1 GAGNE&#xa0;!</translation>
     </message>
     <message>
         <source>Winner</source>
@@ -139,10 +139,10 @@ To place a checker in a particular column, click anywhere in that
 column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
-        <translation>Les deux joueurs jouent à tour de rôle ; celui qui commence a les pions
+        <translation>Les deux joueurs jouent à tour de rôle&#xa0;; celui qui commence a les pions
 noirs. Le premier joueur qui aligne quatre pions de la même couleur à
-l'horizontale, à la verticale ou en diagonale gagne la partie.
-Pour placer un pion dans une colonne, cliquez n'importe où dans cette
+l&apos;horizontale, à la verticale ou en diagonale gagne la partie.
+Pour placer un pion dans une colonne, cliquez n&apos;importe où dans cette
 colonne. Les pions tombent toujours le plus bas possible dans chaque
 colonne.</translation>
     </message>
@@ -155,9 +155,9 @@ colonne.</translation>
 the Brindlow Window Team, December, 2026.
 
 It was edited by the Brindlow Maintainers, December, 2026.</source>
-        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
-        <translation>Brindlow a été écrit par l'équipe des règles de Brindlow et
-l'équipe de la fenêtre de Brindlow, décembre 2026.
+        <extracomment>The credits box: keep its empty line, and the name Brindlow in the teams&apos; names.</extracomment>
+        <translation>Brindlow a été écrit par l&apos;équipe des règles de Brindlow et
+l&apos;équipe de la fenêtre de Brindlow, décembre 2026.
 
 Il a été revu par les mainteneurs de Brindlow, décembre 2026.</translation>
     </message>
@@ -173,16 +173,16 @@ Il a été revu par les mainteneurs de Brindlow, décembre 2026.</translation>
     <message>
         <source>Player 1:</source>
         <extracomment>The prompt of the box that asks for the name of the player who plays black.</extracomment>
-        <translation>Joueur 1 :</translation>
+        <translation>Joueur 1&#xa0;:</translation>
     </message>
     <message>
         <source>Player 2:</source>
         <extracomment>The prompt of the box that asks for the name of the player who plays red.</extracomment>
-        <translation>Joueur 2 :</translation>
+        <translation>Joueur 2&#xa0;:</translation>
     </message>
     <message>
         <source>Do you want to keep the same names?</source>
-        <translation>Voulez-vous garder les mêmes noms ?</translation>
+        <translation>Voulez-vous garder les mêmes noms&#xa0;?</translation>
     </message>
     <message>
         <source>New Game</source>

@@ -155,7 +155,7 @@ possibile in ogni colonna.</translation>
 the Brindlow Window Team, December, 2026.
 
 It was edited by the Brindlow Maintainers, December, 2026.</source>
-        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
+        <extracomment>The credits box: keep its empty line, and the name Brindlow in the teams&apos; names.</extracomment>
         <translation>Brindlow è stato scritto dal team delle regole di Brindlow e
 dal team della finestra di Brindlow, dicembre 2026.
 

@@ -154,11 +154,11 @@ olabildiğince aşağıya düşer.</translation>
 the Brindlow Window Team, December, 2026.
 
 It was edited by the Brindlow Maintainers, December, 2026.</source>
-        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
+        <extracomment>The credits box: keep its empty line, and the name Brindlow in the teams&apos; names.</extracomment>
         <translation>Brindlow, Brindlow Kurallar Ekibi ve Brindlow Pencere Ekibi
-tarafından Aralık 2026'da yazıldı.
+tarafından Aralık 2026&apos;da yazıldı.
 
-Brindlow Bakımcıları tarafından Aralık 2026'da düzenlendi.</translation>
+Brindlow Bakımcıları tarafından Aralık 2026&apos;da düzenlendi.</translation>
     </message>
     <message>
         <source>About the Program</source>

@@ -154,7 +154,7 @@ column.</source>
 the Brindlow Window Team, December, 2026.
 
 It was edited by the Brindlow Maintainers, December, 2026.</source>
-        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
+        <extracomment>The credits box: keep its empty line, and the name Brindlow in the teams&apos; names.</extracomment>
         <translation>Гру Brindlow написали команда правил Brindlow
 і команда вікна Brindlow у грудні 2026 року.
 

@@ -153,7 +153,7 @@ column.</source>
 the Brindlow Window Team, December, 2026.
 
 It was edited by the Brindlow Maintainers, December, 2026.</source>
-        <extracomment>The credits box. The names are the teams&apos; own and stay as they are; the empty line stays.</extracomment>
+        <extracomment>The credits box: keep its empty line, and the name Brindlow in the teams&apos; names.</extracomment>
         <translation>Brindlow 由 Brindlow 规则团队和
 Brindlow 窗口团队于 2026 年 12 月编写。
 

@@ -29,7 +29,7 @@ void frmBrindlow::mnuRules_Click()
 
 void frmBrindlow::mnuAbout_Click()
 {
-    //: The credits box. The names are the teams' own and stay as they are; the empty line stays.
+    //: The credits box: keep its empty line, and the name Brindlow in the teams' names.
     platform.messageBox(boxLines(tr("Brindlow was written by the Brindlow Rules Team and\n"
                                     "the Brindlow Window Team, December, 2026.\n"
                                     "\n"
