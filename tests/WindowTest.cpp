@@ -450,7 +450,18 @@ class PseudoTranslator : public QTranslator
         }
         return pseudo + QString((text.size() * 2 + 4) / 5, u'~') + Close;
     }
-    static bool marks(const QString& text) { return text.contains(Open) && text.contains(Close); }
+    // Whether `text` is one translated sentence: marked from its first character to its last, with nothing
+    // glued to it outside the marks (a name or another sentence may stand inside).
+    static bool marks(const QString& text)
+    {
+        int depth = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            depth += text[i] == Open ? 1 : text[i] == Close ? -1 : 0;
+            if (depth == 0 && i + 1 < text.size())
+                return false;
+        }
+        return !text.isEmpty() && depth == 0;
+    }
 };
 
 // The access key of a caption: the letter after its one "&", or nothing.
@@ -590,9 +601,34 @@ TEST(WindowAtEveryScale, EveryLanguageFitsWithItsOwnAccessKeys)
         }
         QCoreApplication::removeTranslator(&pseudo);
     }
+
+    // The player's first language the game has, in the player's order; English, byte for byte, wherever the
+    // player puts English first or asks only for languages the game does not have.
+    const struct
+    {
+        QStringList wanted;
+        QLocale::Language shown;
+        const char* winner;
+    } choices[] = {
+        {{}, QLocale::English, "Winner"},
+        {{QStringLiteral("C")}, QLocale::English, "Winner"},
+        {{QStringLiteral("en-GB"), QStringLiteral("de")}, QLocale::English, "Winner"},
+        {{QStringLiteral("eo"), QStringLiteral("gd-GB")}, QLocale::English, "Winner"},
+        {{QStringLiteral("eo"), QStringLiteral("de-AT"), QStringLiteral("en")}, QLocale::German, "Gewinner"},
+        {{QStringLiteral("ar-EG")}, QLocale::Arabic, nullptr},
+    };
+    for (const auto& choice : choices) {
+        SCOPED_TRACE(choice.wanted.join(u',').toStdString());
+        EXPECT_EQ(Language::use(choice.wanted, {QStringLiteral(BRINDLOW_TRANSLATIONS_BUILT)}).language(),
+                  choice.shown);
+        EXPECT_EQ(QLocale().language(), choice.shown);
+        if (choice.winner != nullptr) {
+            EXPECT_EQ(QCoreApplication::translate("frmBrindlow", "Winner"), QString::fromUtf8(choice.winner));
+        }
+        EXPECT_EQ(QApplication::layoutDirection(),
+                  choice.shown == QLocale::Arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    }
     Language::use({});
-    EXPECT_EQ(QCoreApplication::translate("frmBrindlow", "Winner"), QStringLiteral("Winner"));
-    EXPECT_EQ(QApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 // The real boxes, answered from inside their own event loops.

@@ -9,6 +9,9 @@
 #   desktop_test.sh GAME LAUNCHER
 set -uo pipefail
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR # the game finds its platform as on a player's desktop
+# English, byte for byte, on a desktop without a language of its own; one run below is in German.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 game=$(realpath "$1")
 launcher=$2
 . "$(dirname "$0")/session.sh"
@@ -196,6 +199,13 @@ if until_ok 10 test -S "$XDG_RUNTIME_DIR/brindlow-test"; then
         ok "the \"New Players\" prompt on Wayland" || fail "no \"New Players\" prompt on Wayland"
     grep -q 'set_app_id("org.brindlow.Brindlow")' "$work/wayland.log" && ok "app id org.brindlow.Brindlow" ||
         fail "no app id on Wayland"
+    kill "${pids[-1]}"
+    # The desktop's language, as the player's session sets it.
+    LANGUAGE=de WAYLAND_DISPLAY=brindlow-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$game" \
+        2>"$work/wayland-de.log" &
+    pids+=($!)
+    until_ok 10 grep -q 'set_title("Neue Spieler")' "$work/wayland-de.log" &&
+        ok "LANGUAGE=de: the \"Neue Spieler\" prompt" || fail "LANGUAGE=de: no German prompt"
     kill "${pids[-1]}"
 else
     fail "weston did not start: $(tail -3 "$work/weston.log")"

@@ -56,7 +56,7 @@
     <message>
         <source>File</source>
         <extracomment>The File menu. In English it has no access key; a translation may give it one.</extracomment>
-        <translation>&amp;ملف</translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>File</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>&amp;مساعدة</translation>
     </message>
     <message>
         <source>Help</source>

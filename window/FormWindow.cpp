@@ -102,9 +102,9 @@ void StatusLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::WindowText));
-    // The game's text reads left to right even when a name is written right to left.
+    // The line reads in the direction of the language shown, even when a name is written the other way.
     QTextOption option(Qt::AlignCenter);
-    option.setTextDirection(Qt::LeftToRight);
+    option.setTextDirection(layoutDirection());
     option.setWrapMode(QTextOption::NoWrap);
     painter.drawText(QRectF(rect()), fitted.text, option);
 }
