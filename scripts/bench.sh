@@ -8,6 +8,9 @@
 #   ./scripts/bench.sh              everything
 #   ./scripts/bench.sh --no-startup only the press and paint benchmarks
 #   BLOCKS=4 RUNS=5 ./scripts/bench.sh    start-up: alternating blocks of runs of each program
+#
+# The start-up is measured for the game in English and, as a program of its own name (a copy beside its
+# translations), in German (LANGUAGE=de), against the same floor.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
@@ -53,13 +56,25 @@ chmod -R u+w "$work/probe"
 
 floor="$work/probe/floors/c-qt-mainwindow/build/floor-c-qt-mainwindow"
 game="$PWD/build-bench/brindlow"
+mkdir "$work/translated"
+cp "$game" "$work/translated/brindlow-de"
+cp -r build-bench/translations "$work/translated/"
+translated="$work/translated/brindlow-de"
+# The German title of the name prompts, from the translation the game loads.
+prompt_de=$(python3 -c 'import sys, xml.etree.ElementTree as t
+print(next(m.findtext("translation") for m in t.parse(sys.argv[1]).iter("message") if m.findtext("source") == "New Players"))' \
+    translations/brindlow_de.ts)
 raw="$work/raw.tsv"
 blocks=${BLOCKS:-4}
 runs=${RUNS:-5}
 echo "== start-up to the first \"New Players\" prompt: $blocks alternating blocks of $runs runs each"
 for _ in $(seq 1 "$blocks"); do
-    "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "New Players" "$floor" --ask-first | grep machine || true
-    "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "New Players" "$game" | grep machine || true
+    LANGUAGE='' LANG=C.UTF-8 "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "New Players" "$floor" --ask-first |
+        grep machine || true
+    LANGUAGE='' LANG=C.UTF-8 "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "New Players" "$game" |
+        grep machine || true
+    LANGUAGE=de LANG=C.UTF-8 "$work/probe/probe.sh" -q -r "$runs" -o "$raw" -t "$prompt_de" "$translated" |
+        grep machine || true
 done
 
 # values FIELD PROGRAM: FIELD over the measured runs of PROGRAM, sorted
@@ -69,12 +84,15 @@ values() {
 }
 median() { awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 ratio() { awk -v f="$1" -v g="$2" 'BEGIN {printf "%.3f", g / f}'; }
-printf '%-8s %14s %14s %7s %14s %14s %7s\n' field "floor median" "game median" ratio "floor min" "game min" ratio
-for field in map_ms cpu_ms rss_kib; do
-    fm=$(values "$field" "$floor" | median)
-    gm=$(values "$field" "$game" | median)
-    fl=$(values "$field" "$floor" | head -1)
-    gl=$(values "$field" "$game" | head -1)
-    printf '%-8s %14s %14s %7s %14s %14s %7s\n' "$field" "$fm" "$gm" "$(ratio "$fm" "$gm")" "$fl" "$gl" \
-        "$(ratio "$fl" "$gl")"
+for program in "$game" "$translated"; do
+    [ "$program" = "$game" ] && echo "-- the game in English" || echo "-- the game in German"
+    printf '%-8s %14s %14s %7s %14s %14s %7s\n' field "floor median" "game median" ratio "floor min" "game min" ratio
+    for field in map_ms cpu_ms rss_kib; do
+        fm=$(values "$field" "$floor" | median)
+        gm=$(values "$field" "$program" | median)
+        fl=$(values "$field" "$floor" | head -1)
+        gl=$(values "$field" "$program" | head -1)
+        printf '%-8s %14s %14s %7s %14s %14s %7s\n' "$field" "$fm" "$gm" "$(ratio "$fm" "$gm")" "$fl" "$gl" \
+            "$(ratio "$fl" "$gl")"
+    done
 done

@@ -27,31 +27,79 @@ warnings.simplefilter("ignore", DeprecationWarning)
 from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 # ---------------------------------------------------------------------------------------------------------
-# What the game says. Everything Orca is expected to speak is here.
+# What the game says. Everything Orca is expected to speak is here, in the game's English words; with
+# ORCA_LANGUAGE=xx, in the game's words of that language (its Qt Linguist file, translations/brindlow_xx.ts,
+# beside this script when it runs).
+HERE = os.path.dirname(os.path.abspath(__file__))
+LANGUAGE = os.environ.get("ORCA_LANGUAGE", "")
+
+
+def game_words(language):
+    """The game's translation: (context, English text, disambiguation) to the words of the language."""
+    if not language:
+        return {}
+    import xml.etree.ElementTree
+    root = xml.etree.ElementTree.parse(os.path.join(HERE, f"brindlow_{language}.ts")).getroot()
+    return {(context.findtext("name"), message.findtext("source"), message.findtext("comment")):
+            message.findtext("translation") for context in root.iter("context") for message in context.iter("message")}
+
+
+WORDS = game_words(LANGUAGE)
+
+
+def tr(context, text, disambiguation=None):
+    return WORDS.get((context, text, disambiguation)) or text
+
+
 PLAYERS = ("Ann", "Bob")  # typed in the name prompts; player 1 plays black, player 2 red
 COLOURS = ("black", "red")
-NAME_PROMPTS = ("Player 1:", "Player 2:")
-FIRST_TURN = "ANN'S TURN!  (BLACK)"  # the status line's caption when a game starts
-# After each press Orca names the cell the checker landed in, which takes the focus; then whose turn it is now,
-# or the box. Fields: {colour} who moved, {column} {row} where the checker landed (row 1 at the bottom),
-# {NEXT} {NEXT_COLOUR} who is to move now, in upper case.
-LANDED_CELL = "Column {column}, row {row}: {colour}"
-TURN = "{NEXT}'S TURN!  ({NEXT_COLOUR})"
+NAME_PROMPTS = (tr("frmBrindlow", "Player 1:"), tr("frmBrindlow", "Player 2:"))
+# The status line, upper-cased, for the player to move (0 black, 1 red).
+STATUS = (tr("frmBrindlow", "%1's turn!  (Black)"), tr("frmBrindlow", "%1's turn!  (Red)"))
+
+
+def turn(player):
+    return STATUS[player].replace("%1", PLAYERS[player]).upper()
+
+
+FIRST_TURN = turn(0)  # the status line's caption when a game starts
+# A cell's name: its column, its row counted from the bottom, what it holds ("empty", "black" or "red"). After
+# each press Orca names the cell the checker landed in, which takes the focus; then whose turn it is now, or
+# the box.
+CELLS = {held: tr("Assistive", f"Column %1, row %2: {held}") for held in ("empty", "black", "red")}
+
+
+def cell_name(column, row, held):
+    return CELLS[held].replace("%1", str(column)).replace("%2", str(row))
+
+
+def cell_pattern(held, column=r"(?P<column>\d)", row=r"(?P<row>\d)"):
+    """A cell as Orca reads it: its name, maybe Orca's word for its role, maybe a full stop."""
+    return re.escape(CELLS[held]).replace("%1", column).replace("%2", row) + r"(?: \w+)?\.?"
+
+
+def held_in(text, column=r"(?P<column>\d)", row=r"(?P<row>\d)"):
+    """What the cell named in text holds, and the match; (None, None) if text names no cell."""
+    for held in CELLS:
+        found = re.fullmatch(cell_pattern(held, column, row), text.strip())
+        if found:
+            return held, found
+    return None, None
+
+
 MAX_WORDS = 10  # from the key to the end of the turn, Orca's echo of the key left out
-WINNER = ("Winner", "{PLAYER} WINS!")
-TIE = ("CAT'S GAME", "Tie Game...you both LOSE!")
-NEW_GAME = ("New Game", "Do you want to keep the same names?")
+WINNER = (tr("frmBrindlow", "Winner"), tr("frmBrindlow", "%1 WINS!").replace("%1", "{PLAYER}"))
+TIE = (tr("frmBrindlow", "CAT'S GAME"), tr("frmBrindlow", "Tie Game...you both LOSE!"))
+NEW_GAME = (tr("frmBrindlow", "New Game"), tr("frmBrindlow", "Do you want to keep the same names?"))
 # The rules as the game words them in English, from resources/rules.txt (beside this script when it runs).
-RULES = ("Rules of the Game", open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "rules.txt"),
-                                   encoding="utf-8").read().strip())
-ABOUT = ("About the Program",
-         "Brindlow was written by the Brindlow Rules Team and\n"
-         "the Brindlow Window Team, December, 2026.\n"
-         "\n"
-         "It was edited by the Brindlow Maintainers, December, 2026.")
-# A cell as review reads it, one step at a time (the colour in parentheses), and as Orca names the focused cell.
-REVIEWED_CELL = r"Column {column}, row {row}: (empty|black|red)(?: image)?\.?"
-CURRENT_CELL = re.compile(r"Column (\d), row (\d): (?:empty|black|red)(?: image)?\.?$")
+RULES = (tr("frmBrindlow", "Rules of the Game"),
+         tr("frmBrindlow", open(os.path.join(HERE, "rules.txt"), encoding="utf-8").read().strip()))
+ABOUT = (tr("frmBrindlow", "About the Program"),
+         tr("frmBrindlow", "Brindlow was written by the Brindlow Rules Team and\n"
+                           "the Brindlow Window Team, December, 2026.\n"
+                           "\n"
+                           "It was edited by the Brindlow Maintainers, December, 2026."))
+BOARD = tr("Assistive", "Board")  # the board's name, which Orca says as the board gets the keyboard
 COLUMNS, ROWS = 7, 6
 # ---------------------------------------------------------------------------------------------------------
 
@@ -260,7 +308,7 @@ class Board:
                     cells = []
                     for i in range(ROWS * COLUMNS):
                         name = self.table.get_child_at_index(i).get_name()
-                        cells.append("b" if name.endswith("black") else "r" if name.endswith("red") else ".")
+                        cells.append({"black": "b", "red": "r"}.get(held_in(name)[0], "."))
                     return "".join(cells)
             except (gi.repository.GLib.Error, AttributeError):  # the game gone, or a cell not there
                 self.table = None
@@ -415,9 +463,9 @@ class Player:
     def heard_focus(self, said):
         """Takes the place review starts from from Orca's naming of the focused cell, the last one in said."""
         for text in reversed(said):
-            found = CURRENT_CELL.match(text.strip())
+            held, found = held_in(text)
             if found:
-                self.column, self.row = int(found.group(1)), int(found.group(2))
+                self.column, self.row = int(found.group("column")), int(found.group("row"))
                 return True
         return False
 
@@ -452,11 +500,11 @@ class Player:
                 heard = self.review_key("KP_Right" if step > 0 else "KP_Left")
             self.column += step
             cell = (ROWS - self.row) * COLUMNS + self.column - 1
-            found = re.fullmatch(REVIEWED_CELL.format(column=self.column, row=self.row), heard)
-            if not found:
+            held, _ = held_in(heard, str(self.column), str(self.row))
+            if held is None:
                 fail(f"review said {heard!r} where column {self.column}, row {self.row} was expected")
                 raise SystemExit(1)
-            if found.group(1) != colour_of(self.cells[cell]):
+            if held != colour_of(self.cells[cell]):
                 fail(f"review said {heard!r}, but that cell holds {colour_of(self.cells[cell])}: review showed "
                      "the board as it was")
 
@@ -490,11 +538,9 @@ class Player:
             self.moves += 1
         # Where it should land: the lowest empty cell of the column, its row counted from the bottom.
         lowest = max(r for r in range(ROWS) if self.cells[r * COLUMNS + column - 1] == ".")
-        fields = {"player": PLAYERS[player], "colour": colour, "column": column, "row": ROWS - lowest,
-                  "next": PLAYERS[1 - player], "next_colour": COLOURS[1 - player]}
-        fields.update({k.upper(): str(v).upper() for k, v in list(fields.items())})
-        landing = LANDED_CELL.format(**fields)
-        then = TURN.format(**fields) if ends is None else (WINNER if ends == "win" else TIE)[0]
+        fields = {"PLAYER": PLAYERS[player].upper(), "row": ROWS - lowest}
+        landing = cell_name(column, ROWS - lowest, colour)
+        then = turn(1 - player) if ends is None else (WINNER if ends == "win" else TIE)[0]
         said = self.speech.wait(mark, lambda s: contains(s, landing) and contains(s, then), BOX_TIMEOUT)
         if said is None:
             said = self.speech.since(mark)
@@ -607,7 +653,7 @@ class Player:
         if squash(" ".join(self.speech.since(mark))).count(squash(turn)) > 1:
             fail(f"{when} whose turn it is was spoken more than once")
         turn_at = self.speech.stamp_of(mark, turn)
-        board_at = max((t for t in self.speech.stamps_of(mark, "Board") if t <= turn_at), default=None)
+        board_at = max((t for t in self.speech.stamps_of(mark, BOARD) if t <= turn_at), default=None)
         if board_at is not None and (turn_at - board_at).total_seconds() > 1.0:
             fail(f"{when} whose turn it is came {(turn_at - board_at).total_seconds():.1f} s after the board "
                  "got the keyboard")
@@ -622,6 +668,11 @@ class Player:
 KEY_ECHOES = ("slash", "dash", "minus", "return", "insert", "left control", "right control", "left shift")
 # Orca 51 says these without the trailing blank.
 KEY_ECHOES_51 = ("/", "insert", "escape", "return", "left", "right", "control", "left control")
+if LANGUAGE:  # and in Orca's words of the language, from Orca's own catalogue
+    import gettext
+    ORCA_WORDS = gettext.translation("orca", languages=[LANGUAGE], fallback=True)
+    KEY_ECHOES += tuple(ORCA_WORDS.gettext(word).lower() for word in KEY_ECHOES)
+    KEY_ECHOES_51 += tuple(ORCA_WORDS.gettext(word).lower() for word in KEY_ECHOES_51)
 PLATFORM = "xcb"  # Qt's platform for the game, as the desktop starts it
 KEYBOARD = None  # how keys are pressed and windows found in this session
 ORCA_51 = False  # whether the running Orca is 51 or later

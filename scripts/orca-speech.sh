@@ -15,6 +15,8 @@
 # or fewer than one checker, if a landing, a winner or a box is not spoken in full. It prints what Orca said,
 # step by step, and the keys pressed for each move. What Orca says is taken from its debug log.
 # ORCA_LOG=FILE keeps the full debug log; ORCA_KEY_HOLD=SECONDS holds each key that long (0.12 by default).
+# ORCA_LANGUAGE=de plays on a desktop in that language (one the game ships, e.g. de): the game and Orca speak
+# it, and the checks read the game's words from its translation.
 #
 # Orca, its X server, its session bus and its accessibility bus run in a user, process, mount and network
 # namespace of their own, with their own home and /tmp: this Orca sees no other Orca of the same user (so it
@@ -40,6 +42,10 @@ if [ "${1:-}" != "--inside" ]; then
     cp "$game" "$work/brindlow"
     [ -n "${2:-}" ] && cp "$2" "$work/table_floor"
     cp scripts/orca-play.py scripts/orca-speech.sh resources/rules.txt "$work/"
+    if [ -n "${ORCA_LANGUAGE:-}" ]; then
+        cp "translations/brindlow_$ORCA_LANGUAGE.ts" "$work/" ||
+            { echo "FAIL: the game has no translation for $ORCA_LANGUAGE" >&2; exit 1; }
+    fi
     status=0
     # The time limit ends the namespace's first process with SIGKILL (unshare ignores SIGTERM while it waits),
     # and the kernel then ends every process in it.
@@ -60,6 +66,10 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/ho
 export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/runtime
 chmod 700 "$XDG_RUNTIME_DIR"
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY XDG_SESSION_TYPE
+# The desktop's language, for Orca and the game alike: English, or ORCA_LANGUAGE.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
+[ -n "${ORCA_LANGUAGE:-}" ] && export LANGUAGE=$ORCA_LANGUAGE
 # wait_for SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds, for at most SECONDS.
 wait_for() {
     local until=$((SECONDS + $1))

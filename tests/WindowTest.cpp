@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -492,10 +491,8 @@ void collectAccessibleTexts(QAccessibleInterface* node, QStringList& texts, int 
 // boxes in the language's direction and the board as drawn.
 TEST(WindowAtEveryScale, EveryLanguageFitsWithItsOwnAccessKeys)
 {
-    QStringList languages = {QStringLiteral("pseudo")};
-    for (const QString& file : QDir(QStringLiteral(BRINDLOW_TRANSLATIONS_BUILT)).entryList({"brindlow_*.qm"}))
-        languages << file.mid(9, file.size() - 12);
-    ASSERT_EQ(languages.size(), 14) << languages.join(u' ').toStdString();
+    const QStringList languages =
+        QStringList{QStringLiteral("pseudo")} + QStringLiteral(BRINDLOW_LANGUAGES).split(u',');
     PseudoTranslator pseudo;
     for (const QString& language : languages) {
         SCOPED_TRACE(language.toStdString());
