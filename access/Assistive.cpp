@@ -129,8 +129,7 @@ class Assistive::Cell : public LeafAccessible,
     // back, and the window asks about the press again as it arrives.
     void doAction(const QString& name) override
     {
-        if (name != pressAction() || board->boxOpen || QApplication::activeModalWidget() != nullptr ||
-            !workarounds()->admits(index, std::nullopt))
+        if (name != pressAction() || !board->isMove(index, std::nullopt))
             return;
         const QPointF at = board->cellCircle(index).center();
         QCoreApplication::postEvent(board->view, new QMouseEvent(QEvent::MouseButtonPress, at,
@@ -325,12 +324,20 @@ void Assistive::focusLanding(int cell)
     say(std::exchange(afterLanding, {}));
 }
 
+// The one place that decides what a press is. A press action is decided as it is asked, since the press it
+// posts may arrive only once the box is gone; that press is then asked again as it arrives, without the
+// screen reader's part.
+bool Assistive::isMove(int cell, std::optional<QPointF> fromCentre) const
+{
+    if (boxOpen || QApplication::activeModalWidget() != nullptr)
+        return false;
+    return cell < 0 || workarounds()->admits(cell, fromCentre);
+}
+
 bool Assistive::admits(QPointF at, bool fromDesktop)
 {
-    if (boxOpen)
-        return false;
-    const int cell = cellAt(at);
-    return !fromDesktop || cell < 0 || workarounds()->admits(cell, at - cellCircle(cell).center());
+    const int cell = fromDesktop ? cellAt(at) : -1;
+    return isMove(cell, cell < 0 ? QPointF() : at - cellCircle(cell).center());
 }
 
 // A move was told by its landing; whose turn it is now follows. A press that opened a box has told nothing

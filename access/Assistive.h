@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class frmBrindlow;
 
@@ -41,6 +42,7 @@ class Assistive : public QObject
     class Cell;
 
     int cellAt(QPointF at) const;
+    bool isMove(int cell, std::optional<QPointF> fromCentre) const;
     void send(int cell, QAccessible::Event type) const;
     void say(const QString& news);
     void focusLanding(int cell);

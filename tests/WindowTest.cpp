@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <memory>
 
 #include <unistd.h>
@@ -267,6 +268,17 @@ TEST(WindowAtEveryScale, AssistiveTechnologyReadsTheWindow)
         EXPECT_EQ(child->actionInterface()->actionNames(),
                   QStringList{QAccessibleActionInterface::pressAction()});
     }
+    // Only the board's own rows and columns have names, whatever a client asks.
+    QAccessibleTableInterface* rows = table->tableInterface();
+    EXPECT_EQ(rows->rowDescription(0), QStringLiteral("Row 6"));
+    EXPECT_EQ(rows->columnDescription(6), QStringLiteral("Column 7"));
+    for (const int outside : {-1, 7, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        EXPECT_EQ(rows->rowDescription(outside), QString()) << outside;
+        EXPECT_EQ(rows->columnDescription(outside), QString()) << outside;
+        EXPECT_EQ(rows->cellAt(outside, 0), nullptr) << outside;
+        EXPECT_EQ(rows->cellAt(0, outside), nullptr) << outside;
+    }
+    EXPECT_EQ(rows->rowDescription(6), QString());
     EXPECT_EQ(table->focusChild(), table->child(38));
     EXPECT_EQ(focusedCells(), std::vector<int>{38});
     EXPECT_EQ(table->child(42)->object(), window.statusLabel());
@@ -288,6 +300,12 @@ TEST(WindowAtEveryScale, AssistiveTechnologyReadsTheWindow)
     QCoreApplication::processEvents();
     EXPECT_EQ(window.form().moveCount, 1) << boardPicture(window.form());
     window.assistive().boxClosed();
+    // Nor is a press asked of a cell during a box whose press arrives once the box is gone.
+    window.assistive().boxOpening(nullptr, QStringLiteral("a box"));
+    table->child(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    window.assistive().boxClosed();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.form().moveCount, 1) << boardPicture(window.form());
     // The focus follows the landing at once, also onto the very cell the pointer pressed.
     press(board, QPointF(256.5, 268.5)); // red into column 5, row 1
     EXPECT_EQ(focusedCells(), std::vector<int>{39});
@@ -379,6 +397,35 @@ TEST(Window, ShortcutsRunTheirHandlers)
 
     QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(scripted.platform.ended);
+}
+
+// No command runs inside another one's box or the wait before it: File > New Game pressed through the
+// accessibility bus, or Ctrl+N or Ctrl+R typed, while the Winner box is open is no command; afterwards they
+// are.
+TEST(Window, NoCommandRunsInsideAnothersBox)
+{
+    ScriptedWindow scripted;
+    FormWindow& window = scripted.window;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QAccessibleInterface* newGame =
+        QAccessible::queryAccessibleInterface(window.menuBar()->actions()[0]->menu())->child(0);
+    ASSERT_NE(newGame->actionInterface(), nullptr);
+    scripted.platform.questions = {AnswerYes};
+    scripted.platform.onBox = [&](const Box& box) {
+        if (box.title != QStringLiteral("Winner"))
+            return;
+        newGame->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    };
+    setBoard(window.form(), std::string(35, '.') + "XXX....");
+    window.form().moveCount = 2;
+    press(window.board(), QPointF(220, 28));
+    EXPECT_EQ(scripted.platform.boxes, std::vector<Box>{winnerBox(QStringLiteral("ANN"))});
+    newGame->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scripted.platform.boxes.back(), newGameBox());
 }
 
 // Whatever the names, the status line is painted on one line that fits the label, its colour word whole at

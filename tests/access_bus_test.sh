@@ -12,6 +12,9 @@
 #   access_bus_test.sh GAME TESTS...
 set -uo pipefail
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR AT_SPI_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+# The game in English, whatever the language of the machine that runs the test.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 game=$(realpath "$1")
 shift
 tests=()

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <algorithm>
@@ -234,7 +235,12 @@ void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination
 {
     QAction* action = menu->addAction(caption);
     action->setShortcut(QKeySequence(shortcut));
+    // One command at a time: a menu item pressed through the accessibility bus, or a shortcut typed, while
+    // another command's box is open or about to open is no command (it would run inside the other one).
     connect(action, &QAction::triggered, this, [this, handler] {
+        if (commandRunning)
+            return;
+        const QScopedValueRollback<bool> running(commandRunning, true);
         (brindlow.*handler)();
         refresh();
     });
@@ -260,6 +266,7 @@ void FormWindow::refresh()
 
 void FormWindow::press(qint16 button, qint16 shift, QPointF at)
 {
+    const QScopedValueRollback<bool> running(commandRunning, true);
     brindlow.Form_MouseDown(button, shift, float(at.x()), float(at.y()));
     refresh();
     screenReader->pressed(frmBrindlow::columnAt(float(at.x())));
@@ -267,7 +274,10 @@ void FormWindow::press(qint16 button, qint16 shift, QPointF at)
 
 void FormWindow::start()
 {
-    brindlow.Form_Load();
+    {
+        const QScopedValueRollback<bool> running(commandRunning, true); // the menus are there, hidden
+        brindlow.Form_Load();
+    }
     refresh();
     adjustSize();
     offerNoResize(this);

@@ -113,6 +113,7 @@ class FormWindow : public QMainWindow
                     void (frmBrindlow::*handler)());
 
     frmBrindlow brindlow;
+    bool commandRunning = false; // a press's handler or a menu command, with its boxes
     BoardView* boardView;
     StatusLabel* lblturn;
     Assistive* screenReader;
