@@ -7,20 +7,14 @@
 #include <QDBusMessage>
 
 #include <optional>
-#include <utility>
-#include <vector>
 
 namespace {
 
 bool switchedOff = false;
 
-// What the player had set, put back once Qt's bridge has read the environment: nothing the game starts
-// inherits the game's own settings.
-std::vector<std::pair<const char*, std::optional<QByteArray>>> saved;
-
+// What Qt's bridge reads of the environment. The game starts no other program, so nothing else inherits it.
 void setForBridge(const char* name, std::optional<QByteArray> value)
 {
-    saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
     if (value)
         qputenv(name, *value);
     else
@@ -53,13 +47,14 @@ QtMessageHandler standardMessages = nullptr;
 // A screen reader goes on asking about the objects of a box for a moment after the box has closed and is
 // gone: Orca 48 and 51 keep the closed box as their active window and its field as their focus until the
 // next focus event, and look again at each event in between (their focus_manager and ax_object: "has broken
-// ancestry"). Qt's bridge warns once for each such question, thousands of lines in a game; those alone are
-// left out of the game's standard error.
+// ancestry"). Qt's bridge warns for each such question (Qt 6.4 in other words, and several times), thousands of
+// lines in a game; those alone are left out of the game's standard error.
 void withoutQuestionsAboutClosedBoxes(QtMsgType type, const QMessageLogContext& context,
                                       const QString& message)
 {
     if (context.category != nullptr && qstrcmp(context.category, "qt.accessibility.atspi") == 0 &&
-        message.startsWith(u"Could not find accessible on path"))
+        (message.startsWith(u"Could not find accessible on path") ||
+         message.startsWith(u"No accessible object found for id")))
         return;
     standardMessages(type, context, message);
 }
@@ -114,13 +109,6 @@ void ToolkitBridge::start()
     }
     standardMessages = qInstallMessageHandler(withoutQuestionsAboutClosedBoxes);
     QAccessible::isActive();
-    for (const auto& [name, value] : saved) {
-        if (value)
-            qputenv(name, *value);
-        else
-            qunsetenv(name);
-    }
-    saved.clear();
 }
 
 QVariant ToolkitBridge::ask(const QDBusConnection& bus, const QString& service, const QString& path,
