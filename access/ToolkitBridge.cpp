@@ -47,8 +47,8 @@ QtMessageHandler standardMessages = nullptr;
 // A screen reader goes on asking about the objects of a box for a moment after the box has closed and is
 // gone: Orca 48 and 51 keep the closed box as their active window and its field as their focus until the
 // next focus event, and look again at each event in between (their focus_manager and ax_object: "has broken
-// ancestry"). Qt's bridge warns for each such question (Qt 6.4 in other words, and several times), thousands of
-// lines in a game; those alone are left out of the game's standard error.
+// ancestry"). Qt's bridge warns for each such question (Qt 6.4 in other words, and several times), thousands
+// of lines in a game; those alone are left out of the game's standard error.
 void withoutQuestionsAboutClosedBoxes(QtMsgType type, const QMessageLogContext& context,
                                       const QString& message)
 {
