@@ -40,6 +40,8 @@ if [ "${1:-}" != "--inside" ]; then
     work=$(mktemp -d /var/tmp/brindlow-orca.XXXXXX)
     trap 'rm -rf "$work"' EXIT
     cp "$game" "$work/brindlow"
+    # The game's translations go with it, as it looks for them beside itself.
+    [ -d "$(dirname "$game")/translations" ] && cp -r "$(dirname "$game")/translations" "$work/"
     [ -n "${2:-}" ] && cp "$2" "$work/table_floor"
     cp scripts/orca-play.py scripts/orca-speech.sh resources/rules.txt "$work/"
     if [ -n "${ORCA_LANGUAGE:-}" ]; then

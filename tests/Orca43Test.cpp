@@ -3,12 +3,17 @@
 
 // What the game does for Orca 43: one move per command of its clicks, and a box that follows news waiting for
 // it while some screen reader listens (on the accessibility bus that access_bus_test.sh starts).
+#include "access/Assistive.h"
 #include "access/Orca43.h"
 #include "BusTestSupport.h"
+#include "game/frmBrindlow.h"
+#include "platform/ScriptedPlatform.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QDBusConnection>
+#include <QWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -107,6 +112,46 @@ TEST(Orca43, ALandingUnderTheClickWaitsForOrcasLook)
     EXPECT_FALSE(orca.landed(37, focus));
     orca.boxOpening(false);
     EXPECT_EQ(focused, 3);
+
+    // Orca never looks: the landing takes the focus all the same, a moment later.
+    ASSERT_TRUE(orca.admits(36, Review));
+    EXPECT_FALSE(orca.landed(36, focus));
+    EXPECT_TRUE(QTest::qWaitFor([&focused] { return focused == 4; }, 5000)) << "a held landing waits for ever";
+}
+
+// Through the board: Orca asks which cell is under its click and reads that cell's state, and the landing
+// there takes the focus at once.
+TEST(Orca43, ItsLookAtTheClickedCellIsNoted)
+{
+    ScriptedPlatform platform;
+    platform.names = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+    frmBrindlow form(platform);
+    form.Form_Load();
+    QWidget view;
+    view.resize(402, 332);
+    view.setFocusPolicy(Qt::StrongFocus);
+    Assistive::use(std::make_unique<Orca43>());
+    const auto circle = [](int cell) { return QRectF(12 + 56 * (cell % 7), 8 + 48 * (cell / 7), 41, 41); };
+    Assistive board(&view, form, circle);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&view);
+    ASSERT_NE(table, nullptr);
+
+    const QPointF click = circle(40).center() + Review;
+    ASSERT_TRUE(board.admits(click, true));
+    form.Shape1[40].FillColor = frmBrindlow::BlackColor; // the checker lands under the click
+    board.cellShown(40);
+    QCoreApplication::processEvents();
+    EXPECT_NE(table->focusChild(), table->child(40)) << "the landing did not wait for Orca's look";
+    const QPoint there = view.mapToGlobal(click.toPoint());
+    ASSERT_EQ(table->childAt(there.x(), there.y()), table->child(40));
+    (void)table->child(40)->state();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table->focusChild(), table->child(40)) << "Orca read the cell, yet the landing still waits";
+    Assistive::use(std::make_unique<ReaderWorkarounds>());
 }
 
 // Whether the event loop ran while a box was about to open.
