@@ -144,6 +144,47 @@ class Assistive::Cell : public LeafAccessible,
     Assistive* const board;
 };
 
+namespace {
+
+// What the board answers for a row and a column outside it: nothing, with no name, in no row or column. Qt's
+// bridge reads the extents and the selection of the cell at any row and column a client sends, without
+// asking whether there is one (Qt 6.4 crashes on GetColumnExtentAt(-1, 0)); this answers it.
+class NoCell : public LeafAccessible, public QAccessibleTableCellInterface
+{
+  public:
+    explicit NoCell(QAccessibleInterface* table) : table_(table) {}
+
+    QAccessibleInterface* parent() const override { return table_; }
+    QString text(QAccessible::Text) const override { return QString(); }
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override { return QAccessible::NoRole; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
+                                                       : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return -1; }
+    int rowIndex() const override { return -1; }
+    int columnExtent() const override { return 0; }
+    int rowExtent() const override { return 0; }
+    QAccessibleInterface* table() const override { return table_; }
+
+  private:
+    QAccessibleInterface* const table_;
+};
+
+} // namespace
+
 // The board as a table of 6 rows and 7 columns, row 0 at the top. Its children are the 42 cells in reading
 // order, the status line drawn on the board, and what this Qt needs to carry news (nothing from Qt 6.8 on).
 class Assistive::Table : public QAccessibleWidget, public QAccessibleTableInterface
@@ -156,6 +197,8 @@ class Assistive::Table : public QAccessibleWidget, public QAccessibleTableInterf
             if (id != 0)
                 QAccessible::deleteAccessibleInterface(id);
         }
+        if (noCellId != 0)
+            QAccessible::deleteAccessibleInterface(noCellId);
     }
 
     QAccessibleInterface* focusChild() const override
@@ -199,8 +242,11 @@ class Assistive::Table : public QAccessibleWidget, public QAccessibleTableInterf
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        if (row < 0 || row >= frmBrindlow::Rows || column < 0 || column >= frmBrindlow::Columns)
-            return nullptr;
+        if (row < 0 || row >= frmBrindlow::Rows || column < 0 || column >= frmBrindlow::Columns) {
+            if (noCellId == 0)
+                noCellId = QAccessible::registerAccessibleInterface(new NoCell(const_cast<Table*>(this)));
+            return QAccessible::accessibleInterface(noCellId);
+        }
         return cellAt(row * frmBrindlow::Columns + column);
     }
     int selectedCellCount() const override { return 0; }
@@ -238,6 +284,7 @@ class Assistive::Table : public QAccessibleWidget, public QAccessibleTableInterf
 
     Assistive* const board;
     mutable std::array<QAccessible::Id, frmBrindlow::CellCount> cellIds{};
+    mutable QAccessible::Id noCellId = 0;
 };
 
 void Assistive::use(std::unique_ptr<ReaderWorkarounds> inUse)
