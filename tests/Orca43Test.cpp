@@ -3,9 +3,9 @@
 
 // What the game does for Orca 43: one move per command of its clicks, and a box that follows news waiting for
 // it while some screen reader listens (on the accessibility bus that access_bus_test.sh starts).
-#include "access/Assistive.h"
 #include "access/Orca43.h"
 #include "BusTestSupport.h"
+#include "access/Assistive.h"
 #include "game/frmBrindlow.h"
 #include "platform/ScriptedPlatform.h"
 
@@ -13,9 +13,9 @@
 
 #include <QAccessible>
 #include <QDBusConnection>
-#include <QWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -116,7 +116,8 @@ TEST(Orca43, ALandingUnderTheClickWaitsForOrcasLook)
     // Orca never looks: the landing takes the focus all the same, a moment later.
     ASSERT_TRUE(orca.admits(36, Review));
     EXPECT_FALSE(orca.landed(36, focus));
-    EXPECT_TRUE(QTest::qWaitFor([&focused] { return focused == 4; }, 5000)) << "a held landing waits for ever";
+    EXPECT_TRUE(QTest::qWaitFor([&focused] { return focused == 4; }, 5000))
+        << "a held landing waits for ever";
 }
 
 // Through the board: Orca asks which cell is under its click and reads that cell's state, and the landing
