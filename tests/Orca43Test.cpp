@@ -132,6 +132,7 @@ TEST(Orca43, ItsLookAtTheClickedCellIsNoted)
     const auto circle = [](int cell) { return QRectF(12 + 56 * (cell % 7), 8 + 48 * (cell / 7), 41, 41); };
     Assistive board(&view, form, circle);
     view.show();
+    view.activateWindow(); // no window manager hands it the keyboard
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     view.setFocus();
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&view);
