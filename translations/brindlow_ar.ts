@@ -140,9 +140,9 @@ column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
         <translation>يتناوب اللاعبان على اللعب، ويلعب البادئ منهما بالأقراص السوداء.
-يفوز أول لاعب يكوّن خطًا أفقيًا أو عموديًا أو قطريًا من أربعة أقراص
-من اللون نفسه. لوضع قرص في عمود معين، انقر في أي مكان من ذلك العمود.
-تسقط الأقراص دائمًا إلى أدنى موضع ممكن في كل عمود.</translation>
+يفوز أول لاعب يكوّن خطًا أفقيًا أو عموديًا أو قطريًا من أربعة
+أقراص من اللون نفسه. لوضع قرص في عمود معين، انقر في أي مكان من ذلك
+العمود. تسقط الأقراص دائمًا إلى أدنى موضع ممكن في كل عمود.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

@@ -141,10 +141,10 @@ column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
         <translation>Die beiden Spieler ziehen abwechselnd; wer beginnt, spielt mit den
 schwarzen Steinen.  Wer als Erster vier Steine seiner Farbe in eine
-waagerechte, senkrechte oder diagonale Reihe bringt, gewinnt.
-Um einen Stein in eine bestimmte Spalte zu setzen, klicken Sie irgendwo
-in diese Spalte.  Die Steine fallen in jeder Spalte immer so weit wie
-möglich nach unten.</translation>
+waagerechte, senkrechte oder diagonale Reihe bringt, gewinnt. Um
+einen Stein in eine bestimmte Spalte zu setzen, klicken Sie
+irgendwo in diese Spalte.  Die Steine fallen in jeder Spalte immer
+so weit wie möglich nach unten.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

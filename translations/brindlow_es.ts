@@ -139,12 +139,12 @@ To place a checker in a particular column, click anywhere in that
 column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
-        <translation>Los dos jugadores mueven por turnos; el que empieza juega con las fichas
-negras. Gana el primer jugador que forme una línea horizontal, vertical
-o diagonal de cuatro fichas del mismo color.
-Para colocar una ficha en una columna, basta con hacer clic en cualquier
-lugar de esa columna. Las fichas siempre caen lo más abajo posible en
-cada columna.</translation>
+        <translation>Los dos jugadores mueven por turnos; el que empieza juega con las
+fichas negras. Gana el primer jugador que forme una línea
+horizontal, vertical o diagonal de cuatro fichas del mismo color.
+Para colocar una ficha en una columna, basta con hacer clic en
+cualquier lugar de esa columna. Las fichas siempre caen lo más
+abajo posible en cada columna.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

@@ -139,12 +139,12 @@ To place a checker in a particular column, click anywhere in that
 column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
-        <translation>Les deux joueurs jouent à tour de rôle&#xa0;; celui qui commence a les pions
-noirs. Le premier joueur qui aligne quatre pions de la même couleur à
-l&apos;horizontale, à la verticale ou en diagonale gagne la partie.
-Pour placer un pion dans une colonne, cliquez n&apos;importe où dans cette
-colonne. Les pions tombent toujours le plus bas possible dans chaque
-colonne.</translation>
+        <translation>Les deux joueurs jouent à tour de rôle&#xa0;; celui qui commence a
+les pions noirs. Le premier joueur qui aligne quatre pions de la
+même couleur à l&apos;horizontale, à la verticale ou en diagonale
+gagne la partie. Pour placer un pion dans une colonne, cliquez
+n&apos;importe où dans cette colonne. Les pions tombent toujours
+le plus bas possible dans chaque colonne.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

@@ -139,12 +139,12 @@ To place a checker in a particular column, click anywhere in that
 column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
-        <translation>I due giocatori muovono a turno; chi inizia gioca con le pedine nere.
-Vince il primo giocatore che forma una linea orizzontale, verticale o
-diagonale di quattro pedine dello stesso colore.
-Per mettere una pedina in una colonna, basta fare clic in un punto
-qualsiasi di quella colonna. Le pedine cadono sempre il più in basso
-possibile in ogni colonna.</translation>
+        <translation>I due giocatori muovono a turno; chi inizia gioca con le pedine
+nere. Vince il primo giocatore che forma una linea orizzontale,
+verticale o diagonale di quattro pedine dello stesso colore. Per
+mettere una pedina in una colonna, basta fare clic in un punto
+qualsiasi di quella colonna. Le pedine cadono sempre il più in
+basso possibile in ogni colonna.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

@@ -140,11 +140,11 @@ column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
         <translation>De twee spelers zijn om beurten aan zet; wie begint, speelt met de
-zwarte schijven.  Wie als eerste vier schijven van dezelfde kleur op een
-horizontale, verticale of diagonale lijn heeft, wint.
-Om een schijf in een bepaalde kolom te plaatsen, klik je ergens in die
-kolom.  Schijven vallen in elke kolom altijd zo ver mogelijk naar
-beneden.</translation>
+zwarte schijven.  Wie als eerste vier schijven van dezelfde kleur
+op een horizontale, verticale of diagonale lijn heeft, wint. Om
+een schijf in een bepaalde kolom te plaatsen, klik je ergens in
+die kolom.  Schijven vallen in elke kolom altijd zo ver mogelijk
+naar beneden.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

@@ -139,11 +139,12 @@ To place a checker in a particular column, click anywhere in that
 column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
-        <translation>Gracze wykonują ruchy na przemian; zaczynający gra czarnymi żetonami.
-Wygrywa ten, kto pierwszy ułoży cztery żetony swojego koloru w linii
-poziomej, pionowej lub ukośnej.  Aby wrzucić żeton do wybranej kolumny,
-kliknij w dowolnym miejscu tej kolumny.  Żetony zawsze opadają w kolumnie
-tak nisko, jak to możliwe.</translation>
+        <translation>Gracze wykonują ruchy na przemian; zaczynający gra czarnymi
+żetonami. Wygrywa ten, kto pierwszy ułoży cztery żetony swojego
+koloru w linii poziomej, pionowej lub ukośnej.  Aby wrzucić żeton
+do wybranej kolumny, kliknij w dowolnym miejscu tej
+kolumny.  Żetony zawsze opadają w kolumnie tak nisko, jak to
+możliwe.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

@@ -139,11 +139,11 @@ To place a checker in a particular column, click anywhere in that
 column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
-        <translation>Os dois jogadores se alternam, e quem começa fica com as peças pretas.
-O primeiro a formar uma linha horizontal, vertical ou diagonal de quatro
-peças da mesma cor é o vencedor. Para colocar uma peça em uma coluna,
-clique em qualquer ponto dessa coluna. As peças sempre caem o mais
-baixo possível em cada coluna.</translation>
+        <translation>Os dois jogadores se alternam, e quem começa fica com as peças
+pretas. O primeiro a formar uma linha horizontal, vertical ou
+diagonal de quatro peças da mesma cor é o vencedor. Para colocar
+uma peça em uma coluna, clique em qualquer ponto dessa coluna. As
+peças sempre caem o mais baixo possível em cada coluna.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>

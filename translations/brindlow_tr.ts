@@ -139,11 +139,11 @@ To place a checker in a particular column, click anywhere in that
 column.  Checkers will always fall as far as possible down each
 column.</source>
         <extracomment>The rules box: six lines of about 70 characters, broken where a line of the box should end.</extracomment>
-        <translation>İki oyuncu sırayla oynar; oyuna başlayan oyuncu siyah pulları kullanır.
-Aynı renkteki dört pulu yatay, dikey ya da çapraz bir çizgide ilk
-sıralayan oyuncu kazanır. Bir pulu belirli bir sütuna koymak için o
-sütunun herhangi bir yerine tıklayın. Pullar her sütunda her zaman
-olabildiğince aşağıya düşer.</translation>
+        <translation>İki oyuncu sırayla oynar; oyuna başlayan oyuncu siyah pulları
+kullanır. Aynı renkteki dört pulu yatay, dikey ya da çapraz bir
+çizgide ilk sıralayan oyuncu kazanır. Bir pulu belirli bir sütuna
+koymak için o sütunun herhangi bir yerine tıklayın. Pullar her
+sütunda her zaman olabildiğince aşağıya düşer.</translation>
     </message>
     <message>
         <source>Rules of the Game</source>
