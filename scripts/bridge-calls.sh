@@ -113,3 +113,4 @@ call board label Text CutText '(ii)' '(5, 2)'
 call board label EditableText DeleteText '(ii)' '(5, 2)'
 call board label EditableText PasteText '(i)' '(100000000,)'
 call prompt field Text GetRangeExtents '(iiu)' '(0, 2147483647, 0)'
+exit 0
