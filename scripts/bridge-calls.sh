@@ -111,6 +111,8 @@ call board cell Action DoAction '' ''
 call board table Properties GetAll '(s)' '("org.a11y.atspi.Accessible",)'
 call board label Text CutText '(ii)' '(5, 2)'
 call board label EditableText DeleteText '(ii)' '(5, 2)'
+call board cell EditableText DeleteText '(ii)' '(0, -41)'
 call board label EditableText PasteText '(i)' '(100000000,)'
+call board cell EditableText InsertText '(isi)' '(2147483647, "x", 1)'
 call prompt field Text GetRangeExtents '(iiu)' '(0, 2147483647, 0)'
 exit 0

@@ -243,6 +243,14 @@ PYTHON
 )
     [ "$checkers" = 1 ] && echo "ok: Orca 43's action and click on one cell drop one checker" ||
         fail "Orca 43's action and click on one cell dropped ${checkers:-no} checkers: its part is not in the game"
+    # BUS_FUZZ_CALLS (set in the sanitizer build): a client with a bug sends that many raw calls beside the
+    # players (see bus_fuzz.py); BUS_FUZZ_SEED repeats a run.
+    if [ -n "${BUS_FUZZ_CALLS:-}" ]; then
+        echo "== a client with a bug beside the players"
+        /usr/bin/python3 "$(dirname "$0")/bus_fuzz.py" "$address" "$pid" "$BUS_FUZZ_CALLS" "${BUS_FUZZ_SEED:-1}" ||
+            fail "the game under a client with a bug; its standard error says:" \
+                "$(grep -m1 -A14 'ERROR: \|runtime error' "$work/game.out" || tail -n 5 "$work/game.out")"
+    fi
 else
     fail "no window after the names"
 fi
