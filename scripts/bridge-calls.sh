@@ -31,7 +31,8 @@ echo "== Qt $(dpkg-query -W -f="\${Version}" "libqt6core6*" 2>/dev/null | head -
 
 # call WHEN OBJECT INTERFACE METHOD SIGNATURE ARGUMENTS: WHEN is prompt (while the first name prompt is open)
 # or board (once the names are in); OBJECT is table, cell (the first), label (the status line) or field (the
-# prompt's text field); SIGNATURE and ARGUMENTS a GVariant's, or empty for no argument.
+# prompt's text field) or item:NAME (the object of that name, such as a menu item); SIGNATURE and ARGUMENTS a
+# GVariant's, or empty for no argument.
 call() {
     local when=$1 pid result
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" >"$work/game.out" 2>&1 &
@@ -63,6 +64,9 @@ for name, _ in apps:
         role = call(name, path, "org.a11y.atspi.Accessible", "GetRole")[0]
         for kind, number in roles.items():
             found.setdefault(kind, path) if role == number else None
+        title = call(name, path, "org.freedesktop.DBus.Properties", "Get",
+                     GLib.Variant("(ss)", ("org.a11y.atspi.Accessible", "Name")))[0]
+        found.setdefault("item:" + title, path)
         children = [child for _, child in call(name, path, "org.a11y.atspi.Accessible", "GetChildren")[0]]
         if role == 55 and children:
             found.setdefault("cell", children[0])
@@ -114,5 +118,6 @@ call board label EditableText DeleteText '(ii)' '(5, 2)'
 call board cell EditableText DeleteText '(ii)' '(0, -41)'
 call board label EditableText PasteText '(i)' '(100000000,)'
 call board cell EditableText InsertText '(isi)' '(2147483647, "x", 1)'
+call board "item:About the Program" Action DoAction '(i)' '(0,)'
 call prompt field Text GetRangeExtents '(iiu)' '(0, 2147483647, 0)'
 exit 0

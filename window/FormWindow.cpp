@@ -237,13 +237,18 @@ void FormWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination
     action->setShortcut(QKeySequence(shortcut));
     // One command at a time: a menu item pressed through the accessibility bus, or a shortcut typed, while
     // another command's box is open or about to open is no command (it would run inside the other one).
-    connect(action, &QAction::triggered, this, [this, handler] {
-        if (commandRunning)
-            return;
-        const QScopedValueRollback<bool> running(commandRunning, true);
-        (brindlow.*handler)();
-        refresh();
-    });
+    // The command runs once the press that asked for it has returned: a screen reader that presses a menu
+    // item through its action gets its answer at once, not when the box the command opens is closed.
+    connect(
+        action, &QAction::triggered, this,
+        [this, handler] {
+            if (commandRunning)
+                return;
+            const QScopedValueRollback<bool> running(commandRunning, true);
+            (brindlow.*handler)();
+            refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 // Touches only what changed, so a press repaints one column and the status line, not the whole window.
