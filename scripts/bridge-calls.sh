@@ -118,6 +118,7 @@ call board label EditableText DeleteText '(ii)' '(5, 2)'
 call board cell EditableText DeleteText '(ii)' '(0, -41)'
 call board label EditableText PasteText '(i)' '(100000000,)'
 call board cell EditableText InsertText '(isi)' '(2147483647, "x", 1)'
+call board cell EditableText InsertText '(isi)' '(20, "Bob", 2147483647)'
 call board "item:About the Program" Action DoAction '(i)' '(0,)'
 call prompt field Text GetRangeExtents '(iiu)' '(0, 2147483647, 0)'
 exit 0

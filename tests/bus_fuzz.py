@@ -143,7 +143,7 @@ def qt_only(path, interfaces, interface, method, values):
         return "GetRangeExtents over a long range"
     if method in ("CutText", "DeleteText") and values[1] < values[0] and "EditableText" not in interfaces:
         return "CutText or DeleteText ending before its start"
-    if method in ("InsertText", "PasteText") and values[0] > 100000:
+    if method in ("InsertText", "PasteText") and (values[0] > 100000 or method == "InsertText" and values[2] > 100000):
         return "InsertText or PasteText far past the text"
     return None
 
