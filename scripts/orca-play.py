@@ -14,7 +14,9 @@ import ctypes.util
 import datetime
 import os
 import re
+import socket
 import statistics
+import struct
 import subprocess
 import sys
 import time
@@ -419,6 +421,178 @@ class CompositorKeyboard:
         return False
 
 
+class WaylandConnection:
+    """Just enough of a Wayland client, spoken over the compositor's socket, to bind one of its globals and
+    send it requests: the registry, a round trip, and the compositor's protocol errors."""
+
+    DISPLAY = 1  # wl_display's object id
+    HEADER = struct.Struct("<IHH")  # object id, opcode, message size
+
+    def __init__(self):
+        path = os.path.join(os.environ["XDG_RUNTIME_DIR"], os.environ.get("WAYLAND_DISPLAY", "wayland-0"))
+        self.socket = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.socket.connect(path)
+        self.next_id = self.DISPLAY + 1
+        self.received = b""
+        self.globals = {}  # interface: (name, version)
+        self.registry = self.new_id()
+        self.send(self.DISPLAY, 1, self.uint(self.registry))  # wl_display.get_registry
+        self.roundtrip()
+
+    def new_id(self):
+        self.next_id += 1
+        return self.next_id - 1
+
+    @staticmethod
+    def uint(value):
+        return struct.pack("<I", value)
+
+    @staticmethod
+    def string(text):
+        data = text.encode() + b"\0"
+        return struct.pack("<I", len(data)) + data + b"\0" * (-len(data) % 4)
+
+    def send(self, target, opcode, *args):
+        body = b"".join(args)
+        self.socket.sendall(self.HEADER.pack(target, opcode, self.HEADER.size + len(body)) + body)
+
+    def roundtrip(self):
+        """Waits until the compositor has handled every request sent so far (wl_display.sync)."""
+        callback = self.new_id()
+        self.send(self.DISPLAY, 0, self.uint(callback))
+        while True:
+            target, opcode, body = self.event()
+            if target == callback:
+                return
+            if target == self.DISPLAY and opcode == 0:  # wl_display.error: object, code, message
+                culprit, code, length = struct.unpack_from("<III", body)
+                message = body[12:12 + length - 1].decode(errors="replace")
+                raise SystemExit(f"FAIL: the compositor ended the key sender's connection: error {code} on "
+                                 f"object {culprit}: {message}")
+            if target == self.registry and opcode == 0:  # wl_registry.global: name, interface, version
+                name, length = struct.unpack_from("<II", body)
+                interface = body[8:8 + length - 1].decode()
+                version, = struct.unpack_from("<I", body, 8 + length + (-length % 4))
+                self.globals[interface] = (name, version)
+
+    def event(self):
+        while True:
+            if len(self.received) >= self.HEADER.size:
+                target, opcode, size = self.HEADER.unpack_from(self.received)
+                if len(self.received) >= size:
+                    body, self.received = self.received[self.HEADER.size:size], self.received[size:]
+                    return target, opcode, body
+            data = self.socket.recv(65536)
+            if not data:
+                raise SystemExit("FAIL: the compositor closed the key sender's connection")
+            self.received += data
+
+    def bind(self, interface, version):
+        """Binds the global that offers interface, at most at version; returns its object id, or None."""
+        if interface not in self.globals:
+            return None
+        name, offered = self.globals[interface]
+        target = self.new_id()
+        # wl_registry.bind: name, then the new object's interface, version and id
+        self.send(self.registry, 0, self.uint(name), self.string(interface), self.uint(min(version, offered)),
+                  self.uint(target))
+        return target
+
+
+class KWinKeyboard(CompositorKeyboard):
+    """Presses keys through KWin's fake input protocol (org_kde_kwin_fake_input), by their Linux key codes, as
+    a keyboard sends them, for KDE Plasma's Wayland session; windows are found through AT-SPI. KWin offers the
+    protocol to any client only when it runs with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1."""
+
+    # Linux input event codes (linux/input-event-codes.h); a keypad key names its function with Num Lock off
+    CODES = {"Escape": 1, "BackSpace": 14, "Tab": 15, "Return": 28, "Control_L": 29, "ctrl": 29, "Shift_L": 42,
+             "shift": 42, "Alt_L": 56, "alt": 56, "space": 57, "KP_Left": 75, "KP_Right": 77, "KP_Divide": 98,
+             "Home": 102, "Up": 103, "Page_Up": 104, "Left": 105, "Right": 106, "End": 107, "Down": 108,
+             "Page_Down": 109, "Insert": 110, "Delete": 111, " ": 57}
+    CODES.update({digit: code for code, digit in enumerate("1234567890", start=2)})
+    CODES.update({letter: code for row, first in (("qwertyuiop", 16), ("asdfghjkl", 30), ("zxcvbnm", 44))
+                  for letter, code in zip(row, range(first, first + len(row)))})
+    MODIFIERS = ("Control_L", "ctrl", "Shift_L", "shift", "Alt_L", "alt")
+    FAKE_INPUT = "org_kde_kwin_fake_input"
+    KEYBOARD_KEY = 10  # the request, since version 4
+
+    def __init__(self):
+        self.wayland = WaylandConnection()
+        if self.wayland.globals.get(self.FAKE_INPUT, (0, 0))[1] < 4:
+            raise SystemExit(f"FAIL: KWin offers no {self.FAKE_INPUT} with keys (version 4): "
+                             f"{self.wayland.globals.get(self.FAKE_INPUT)}")
+        self.fake_input = self.wayland.bind(self.FAKE_INPUT, 4)
+        self.wayland.send(self.fake_input, 0, self.wayland.string("Brindlow's Orca game"),  # authenticate
+                          self.wayland.string("plays the game by keyboard"))
+        self.wayland.roundtrip()
+
+    def codes(self, name):
+        """The keys that type name: a letter in upper case is Shift and the letter."""
+        if len(name) == 1 and name.isupper() and name.lower() in self.CODES:
+            return [self.CODES["Shift_L"], self.CODES[name.lower()]]
+        if name not in self.CODES:
+            raise SystemExit(f"FAIL: no key code for {name!r}")
+        return [self.CODES[name]]
+
+    def chord(self, *names, hold=0.0):
+        if "Insert" in names:
+            # Orca's modifier last among the modifiers: while it is down, KWin hands every key to Orca alone and
+            # leaves its own modifier state as it was, so Control or Shift pressed after Insert never reaches
+            # that state, and Orca hears Insert+Left for Insert+Control+Left and does nothing (KWin 6.3 and 6.7
+            # alike). Pressed before Insert, Control is in it.
+            names = sorted(names, key=lambda name: 0 if name in self.MODIFIERS else 1 if name == "Insert" else 2)
+        codes = [code for name in names for code in self.codes(name)]
+        for pressed in (True, False):
+            for code in codes if pressed else reversed(codes):
+                self.wayland.send(self.fake_input, self.KEYBOARD_KEY, self.wayland.uint(code),
+                                  self.wayland.uint(int(pressed)))
+            self.wayland.roundtrip()
+            if pressed:
+                time.sleep(hold)
+
+
+def check_keyboard_monitor(orca_pid):
+    """Whether Orca hears the keyboard through the compositor's keyboard monitor (org.freedesktop.a11y.Manager,
+    offered on the session bus by KWin, Debian 13's 6.3 too): Orca's AT-SPI device then owns the bus name
+    org.gnome.Orca.KeyboardMonitor, which is also what KWin checks before it hands keys to a client. Without
+    it Orca falls back to the legacy device, where it hears only the keys the focused application reports over
+    the accessibility bus."""
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+    def owner_pid(name):
+        try:
+            owner = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                  "GetNameOwner", GLib.Variant("(s)", (name,)), None, Gio.DBusCallFlags.NONE,
+                                  5000, None).unpack()[0]
+            return owner, bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                        "GetConnectionUnixProcessID", GLib.Variant("(s)", (owner,)), None,
+                                        Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+        except GLib.Error:
+            return None, None
+
+    manager, manager_pid = owner_pid("org.freedesktop.a11y.Manager")
+    monitor, monitor_pid = None, None
+    for _ in range(50):  # Orca takes the name as it makes its device
+        monitor, monitor_pid = owner_pid("org.gnome.Orca.KeyboardMonitor")
+        if monitor is not None:
+            break
+        time.sleep(0.1)
+    if manager is None:
+        fail("the compositor offers no keyboard monitor (org.freedesktop.a11y.Manager is not on the session "
+             "bus): Orca fell back to the legacy keyboard device")
+    elif monitor is None:
+        fail("Orca does not use the compositor's keyboard monitor (org.gnome.Orca.KeyboardMonitor is not on the "
+             "session bus): it fell back to the legacy keyboard device")
+    elif monitor_pid != orca_pid:
+        fail(f"org.gnome.Orca.KeyboardMonitor is owned by process {monitor_pid}, not Orca: the compositor's "
+             "keyboard monitor hands Orca no keys")
+    else:
+        with open(f"/proc/{manager_pid}/comm", encoding="utf-8") as comm:
+            compositor = comm.read().strip()
+        say(f"== Orca hears the keyboard through {compositor}'s keyboard monitor (org.freedesktop.a11y.Manager "
+            f"{manager}; org.gnome.Orca.KeyboardMonitor {monitor}, Orca's)")
+
+
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=20)
 
@@ -739,18 +913,21 @@ def main():
     parser.add_argument("--log", required=True)
     parser.add_argument("--game", required=True)
     parser.add_argument("--orca-pid", type=int, required=True)
-    parser.add_argument("--session", default="x11", help="x11 (Xvfb and openbox), or gnome (Wayland)")
+    parser.add_argument("--session", default="x11",
+                        help="x11 (Xvfb and openbox), gnome (GNOME Shell, Wayland) or plasma (KWin, Wayland)")
     parser.add_argument("--floor", help="a bare Qt table to measure the landing's latency against")
     args = parser.parse_args()
     global KEYBOARD, PLATFORM
-    PLATFORM = "wayland" if args.session == "gnome" else "xcb"
+    PLATFORM = "wayland" if args.session in ("gnome", "plasma") else "xcb"
     speech = Speech(args.log)
 
-    keyboard = KEYBOARD = CompositorKeyboard() if args.session == "gnome" else Keyboard()
+    keyboard = KEYBOARD = {"gnome": CompositorKeyboard, "plasma": KWinKeyboard}.get(args.session, Keyboard)()
     say("== Orca starts")
     if speech.wait(0, lambda s: len(s) > 0, 60) is None:
         raise SystemExit("FAIL: Orca said nothing within 60 s of starting")
     speech.show()
+    if args.session == "plasma":
+        check_keyboard_monitor(args.orca_pid)
     if args.session == "gnome":
         keyboard.chord("Escape")  # out of GNOME Shell's overview, where it starts, to the desktop
         time.sleep(1.0)

@@ -15,6 +15,9 @@
 # or fewer than one checker, if a landing, a winner or a box is not spoken in full. It prints what Orca said,
 # step by step, and the keys pressed for each move. What Orca says is taken from its debug log.
 # ORCA_LOG=FILE keeps the full debug log; ORCA_KEY_HOLD=SECONDS holds each key that long (0.12 by default).
+# ORCA_SESSION=gnome plays on GNOME's Wayland session (GNOME Shell without a screen), ORCA_SESSION=plasma on KDE
+# Plasma's (KWin on a virtual screen), the game a native Wayland client on both; the default is X (Xvfb and
+# openbox). On Plasma the run fails if Orca does not hear the keyboard through KWin's keyboard monitor.
 # ORCA_LANGUAGE=de plays on a desktop in that language (one the game ships, e.g. de): the game and Orca speak
 # it, and the checks read the game's words from its translation.
 #
@@ -28,7 +31,11 @@ if [ "${1:-}" != "--inside" ]; then
     . scripts/packages.sh
     # shellcheck disable=SC2086 # a list of package names
     ensure_packages $ORCA_PACKAGES
-    [ "${ORCA_SESSION:-x11}" != gnome ] || ensure_packages $GNOME_PACKAGES
+    # shellcheck disable=SC2086 # lists of package names
+    case ${ORCA_SESSION:-x11} in
+    gnome) ensure_packages $GNOME_PACKAGES ;;
+    plasma) ensure_packages $PLASMA_PACKAGES ;;
+    esac
     game=$(realpath "${1:-build/brindlow}")
     [ -x "$game" ] || { echo "no game at $game: build it first" >&2; exit 1; }
     # Status 77 tells the test runner that the run was skipped.
@@ -111,6 +118,35 @@ if [ "${ORCA_SESSION:-x11}" = gnome ]; then
     for socket in /tmp/.X11-unix/X*; do [ -S "$socket" ] && export DISPLAY=":${socket##*/X}"; done
     wait_for 30 gdbus introspect --session --dest org.gnome.Mutter.RemoteDesktop \
         --object-path /org/gnome/Mutter/RemoteDesktop || { echo "FAIL: no remote desktop" >&2; exit 1; }
+elif [ "${ORCA_SESSION:-x11}" = plasma ]; then
+    # KDE Plasma's Wayland session, as a player has it: KWin on a virtual screen, with a private system bus.
+    # KWin offers its fake input protocol, through which the keys come, to any client only with
+    # KWIN_WAYLAND_NO_PERMISSION_CHECKS set. The game is a native Wayland client.
+    dbus-daemon --session --address="unix:path=$work/system-bus" --fork --nopidfile
+    export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system-bus
+    eval "$(dbus-launch --sh-syntax)"
+    # Plasma's session also sets KDE_FULL_SESSION and KDE_SESSION_VERSION; without the rest of Plasma, KWin
+    # then waits half a minute before it opens its socket, and Orca did not read the game's first box in 30 s.
+    export DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP=KDE
+    accessibility_bus
+    unset DISPLAY
+    # Orca 48 reads its keymap from X, and waits for ever without: KWin then starts its Xwayland, as Plasma's
+    # session does. Orca 51 needs no X.
+    x11=()
+    if [ "$(orca --version | grep -o '[0-9]\+' | head -1)" -lt 51 ]; then
+        mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
+        x11=(--xwayland)
+    fi
+    KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 kwin_wayland --virtual --width 1024 --height 768 --socket wayland-0 \
+        --no-lockscreen --no-global-shortcuts "${x11[@]}" >kwin.log 2>&1 &
+    wait_for 60 test -S "$XDG_RUNTIME_DIR/wayland-0" || { echo "FAIL: no KWin" >&2; cat kwin.log >&2; exit 1; }
+    export WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland
+    if [ ${#x11[@]} -gt 0 ]; then
+        wait_for 30 compgen -G '/tmp/.X11-unix/X*' || { echo "FAIL: no Xwayland" >&2; cat kwin.log >&2; exit 1; }
+        for socket in /tmp/.X11-unix/X*; do [ -S "$socket" ] && export DISPLAY=":${socket##*/X}"; done
+    fi
+    wait_for 30 gdbus introspect --session --dest org.kde.KWin --object-path /KWin ||
+        { echo "FAIL: KWin is not on the session bus" >&2; cat kwin.log >&2; exit 1; }
 else
     export DISPLAY=:1
     Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >xvfb.log 2>&1 &

@@ -13,6 +13,9 @@ ORCA_PACKAGES="util-linux mount procps python3 python3-gi gir1.2-atspi-2.0 xvfb 
     at-spi2-core dbus dbus-x11 libglib2.0-bin"
 # GNOME's Wayland session for ORCA_SESSION=gnome ./scripts/orca-speech.sh (Xwayland for Orca 48's keymap).
 GNOME_PACKAGES="gnome-shell xwayland qt6-wayland"
+# KDE Plasma's Wayland session for ORCA_SESSION=plasma ./scripts/orca-speech.sh: KWin alone (its Xwayland, for Orca
+# 48's keymap, comes with kwin-wayland).
+PLASMA_PACKAGES="kwin-wayland qt6-wayland"
 TEST_PACKAGES="googletest libgtest-dev libbenchmark-dev clang-format fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream xvfb xauth x11-utils xdotool imagemagick openbox weston qt6-wayland
     qt6-translations-l10n fonts-noto-cjk man-db
